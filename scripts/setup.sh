@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game (`play`) or the test suite (`test`) needs,
+# when any is missing. The one list of the project's packages.
+set -euo pipefail
+
+play_packages=(
+  g++ make cmake pkg-config
+  libsdl1.2-compat-dev libsdl-image1.2-dev libsdl-gfx1.2-dev libsdl-mixer1.2-dev
+  libpng-dev
+)
+# Tests add GoogleTest, a private X server with the means to drive and read
+# it, and the tools that make and compare pictures and sound.
+test_packages=(
+  "${play_packages[@]}"
+  libgtest-dev xvfb xdotool x11-utils imagemagick sox
+)
+
+case "${1:-}" in
+  play) wanted=("${play_packages[@]}") ;;
+  test) wanted=("${test_packages[@]}") ;;
+  *) echo "usage: scripts/setup.sh play|test" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}" >&2
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >&2

@@ -1,0 +1,50 @@
+// The driving view: backdrop, track, the car turned afresh from volvo every
+// frame and centred on its position, and the two fixed marks at the top left.
+#include <SDL_gfxPrimitives.h>
+#include <SDL_rotozoom.h>
+
+#include "vorkkeli.h"
+
+// Spin draws the body turned away from the heading by the steering, scaled by
+// 360 / 6.28 (6.28, not 2 pi).
+double sprite_rotation(const PlayState &ps)
+{
+    if (ps.drive_mode == DRIVE_SPIN)
+        return (0.0 - (double)ps.heading) - ((double)ps.steer * (double)360.0f / 6.28);
+    return 0.0 - (double)ps.sprite_angle;
+}
+
+// Centre by the integer halves of mopo's footprint and of the turned box,
+// both truncating toward zero: Wr 36, Wm 21 gives -7 - 10 = -17, not -18.
+int sprite_offset(int rotated_size, int footprint_size)
+{
+    return -((rotated_size - footprint_size) / 2) - (footprint_size / 2);
+}
+
+// A missing volvo or mopo, or a failed rotation, leaves the car out of this
+// frame; vehicle_rotated keeps the last good surface.
+static void draw_vehicle(const PlayState &ps)
+{
+    if (volvo == NULL || mopo == NULL)
+        return;
+    SDL_Surface *turned = rotozoomSurface(volvo, sprite_rotation(ps), 1.0, 1);
+    if (turned == NULL)
+        return;
+    SDL_FreeSurface(vehicle_rotated);
+    vehicle_rotated = turned;
+
+    int wr = vehicle_rotated->w, hr = vehicle_rotated->h;
+    // Double sum, truncated toward zero (-0.5 lands on 0, -8.7 on -8).
+    int x = (int)((double)ps.pos_x + sprite_offset(wr, mopo->w));
+    int y = (int)((double)ps.pos_y + sprite_offset(hr, mopo->h));
+    blit_region(screen, vehicle_rotated, x, y, wr, hr, 0, 0, wr, hr);
+}
+
+void draw_driving_view(const PlayState &ps)
+{
+    blit_region(screen, kuva, 0, 0, 640, 480, 0, 0, 640, 480);
+    draw_track(screen, ps.track, ps.map_origin_x, ps.map_origin_y);
+    draw_vehicle(ps);
+    pixelColor(screen, 5, 5, 0x483F807C);      // dark blue-violet, about half opaque
+    lineColor(screen, 10, 10, 110, 110, 0x00000099); // translucent black diagonal
+}

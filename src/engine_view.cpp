@@ -1,0 +1,25 @@
+// The engine view: the piston swinging down and up on black, driven by a
+// running sum of sines of a phase that grows for as long as the view is shown.
+#include <cmath>
+
+#include "vorkkeli.h"
+
+// Both fields are floats on purpose; the phase is never wrapped, so its step
+// rounds more coarsely as it grows and the swing drifts by a few hundredths.
+void step_piston(PlayState &ps)
+{
+    ps.piston_offset = (float)((double)ps.piston_offset + 1.0 * std::sin((double)ps.piston_phase));
+    ps.piston_phase = (float)((double)ps.piston_phase + 0.025);
+}
+
+// Truncation toward zero: an offset of -0.002 draws at y 49, not 50.
+int piston_y(const PlayState &ps)
+{
+    return (int)((double)50.0f + (double)ps.piston_offset);
+}
+
+void draw_engine_view(PlayState &ps)
+{
+    step_piston(ps);
+    blit_region(screen, piston, 269, piston_y(ps), 102, 93, 0, 0, 102, 93);
+}
