@@ -104,3 +104,11 @@ press_key() { # window key
 screenshot() { # file
   /usr/bin/import -window root "$1"
 }
+
+# Mean row of the car's red body in a screenshot, or nothing when none shows.
+# The text lines read "x,y: (r,g,b)  #RRGGBB  srgb(...)".
+car_row() { # file
+  /usr/bin/convert "$1" -crop 160x480+240+0 +repage -depth 8 txt:- |
+    awk -F'[,:() ]+' 'NR > 1 && $3 > 150 && $4 < 80 && $5 < 80 { n++; sum += $2 }
+      END { if (n) printf "%d\n", sum / n }'
+}
