@@ -112,3 +112,30 @@ car_row() { # file
     awk -F'[,:() ]+' 'NR > 1 && $3 > 150 && $4 < 80 && $5 < 80 { n++; sum += $2 }
       END { if (n) printf "%d\n", sum / n }'
 }
+
+# The picture the track should make on screen, composed from the asset files:
+# road down column 2 and across row 3, the start tile top left, grass elsewhere.
+compose_track() { # output
+  local draws=() column row tile
+  for column in 0 1 2 3 4 5 6 7 8 9; do
+    for row in 0 1 2 3 4 5 6 7; do
+      tile=laatta2.png
+      [ "$column" -eq 2 ] || [ "$row" -eq 3 ] && tile=laatta3.png
+      [ "$column" -eq 0 ] && [ "$row" -eq 0 ] && tile=laatta1.png
+      draws+=(-draw "image over $((column * 64)),$((row * 64)) 64,64 '$ASSETS/$tile'")
+    done
+  done
+  /usr/bin/convert "$ASSETS/kuva.png" "${draws[@]}" -crop 640x480+0+0 +repage "$1"
+}
+
+# Number of differing pixels between two pictures within a region.
+differing_pixels() { # a b geometry
+  /usr/bin/convert "$1" -crop "$3" +repage "$work/crop-a.png"
+  /usr/bin/convert "$2" -crop "$3" +repage "$work/crop-b.png"
+  /usr/bin/compare -metric AE "$work/crop-a.png" "$work/crop-b.png" null: 2>&1 || true
+}
+
+# Number of pixels of one colour (as #RRGGBB) in a picture or a region of it.
+count_colour() { # file colour [geometry]
+  /usr/bin/convert "$1" -crop "${3:-100%x100%+0+0}" +repage -depth 8 txt:- | grep -ci " $2 " || true
+}
