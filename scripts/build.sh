@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Configures (once) and builds everything into build/.
+# Configures (once) and builds everything: into build/, or into the folder
+# named first, with any further arguments passed to cmake.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j "$(nproc)"
+dir=${1:-build}
+shift || true
+[ -f "$dir/CMakeCache.txt" ] || cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$dir" -j "$(nproc)"

@@ -12,7 +12,7 @@ play_packages=(
 # it, and the tools that make and compare pictures and sound.
 test_packages=(
   "${play_packages[@]}"
-  libgtest-dev xvfb xdotool x11-utils imagemagick sox python3
+  libgtest-dev xvfb xdotool x11-utils imagemagick sox python3 valgrind time
 )
 
 case "${1:-}" in
