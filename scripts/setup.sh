@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game (`play`) or the test suite (`test`) needs,
+# Installs the Debian packages the game (`play`), its headless demo (`demo`) or
+# the test suite (`test`) needs,
 # when any is missing. The one list of the project's packages.
 set -euo pipefail
 
@@ -8,17 +9,20 @@ play_packages=(
   libsdl1.2-compat-dev libsdl-image1.2-dev libsdl-gfx1.2-dev libsdl-mixer1.2-dev
   libpng-dev
 )
-# Tests add GoogleTest, a private X server with the means to drive and read
+# Without a display, `play` records a demo drive as a GIF instead.
+demo_packages=("${play_packages[@]}" imagemagick)
+# Tests add GoogleTest, Google Benchmark, a private X server with the means to drive and read
 # it, and the tools that make and compare pictures and sound.
 test_packages=(
   "${play_packages[@]}"
-  libgtest-dev xvfb xdotool x11-utils imagemagick sox python3 valgrind time
+  libgtest-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick sox python3 valgrind time
 )
 
 case "${1:-}" in
   play) wanted=("${play_packages[@]}") ;;
+  demo) wanted=("${demo_packages[@]}") ;;
   test) wanted=("${test_packages[@]}") ;;
-  *) echo "usage: scripts/setup.sh play|test" >&2; exit 2 ;;
+  *) echo "usage: scripts/setup.sh play|demo|test" >&2; exit 2 ;;
 esac
 
 missing=()

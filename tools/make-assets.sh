@@ -10,6 +10,20 @@ im=/usr/bin/convert
 # so the same script makes the same bytes.
 png() { echo "PNG24:$1"; }
 strip=(-strip -define png:exclude-chunks=date,time,tIME)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+
+# The backdrop and the tiles are never keyed and cover the whole screen every
+# frame, so they are saved with a 256-colour palette: SDL copies 8-bit pixels
+# onto the 32-bit screen through a lookup table, its fastest way short of
+# converting the images. No dithering, so the textures still wrap seamlessly.
+palette() { # picture... : each RGB picture in $tmp becomes an 8-bit one here, sharing one palette
+  $im "${@/#/$tmp/}" +append +dither -colors 256 -unique-colors "$tmp/palette.png"
+  local picture
+  for picture in "$@"; do
+    $im "$tmp/$picture" +dither -remap "$tmp/palette.png" "${strip[@]}" "PNG8:$picture"
+  done
+}
 
 # A 64 x 64 texture that wraps at its edges, so neighbouring tiles join without seams.
 texture() { # seed blur dark light, then more operations and the output
@@ -18,13 +32,14 @@ texture() { # seed blur dark light, then more operations and the output
 }
 
 # Grass.
-texture 11 1.4 '#2f6b26' '#5da343' "${strip[@]}" "$(png laatta2.png)"
+texture 11 1.4 '#2f6b26' '#5da343' "$tmp/laatta2.png"
 
 # Road: asphalt with a few light chips, the same every way round, so one tile
 # serves the vertical and the horizontal road alike.
 texture 23 0.7 '#3c3c40' '#6a6a70' \
   \( -seed 5 -size 64x64 xc:black +noise Random -channel G -separate +channel -threshold 99.4% \) \
-  -compose lighten -composite "${strip[@]}" "$(png laatta3.png)"
+  -compose lighten -composite "$tmp/laatta3.png"
+palette laatta3.png
 
 # Start: the grass with a chequered flag on a pole.
 texture 11 1.4 '#2f6b26' '#5da343' \
@@ -33,13 +48,15 @@ texture 11 1.4 '#2f6b26' '#5da343' \
   -fill '#111111' -draw 'rectangle 22,14 27,19' -draw 'rectangle 34,14 39,19' \
   -draw 'rectangle 28,20 33,25' -draw 'rectangle 40,20 45,25' \
   -draw 'rectangle 22,26 27,31' -draw 'rectangle 34,26 39,31' \
-  "${strip[@]}" "$(png laatta1.png)"
+  "$tmp/laatta1.png"
+palette laatta1.png laatta2.png # one palette, so the grass matches across their edge
 
 # Backdrop: an evening sky over hills; it shows wherever a tile is missing.
 $im -size 640x300 gradient:'#1d2b5a-#e38b4f' \
   \( -size 640x180 gradient:'#3d6b2f-#1c3316' \) -append \
   -fill '#2a4d22' -draw 'ellipse 120,320 200,60 180,360' -draw 'ellipse 480,330 260,70 180,360' \
-  "${strip[@]}" "$(png kuva.png)"
+  "$tmp/kuva.png"
+palette kuva.png
 
 # The car, pointing up the screen, on black (its transparent colour).
 # Nothing of the car itself is pure black.
@@ -76,8 +93,6 @@ $im -size 102x93 xc:magenta +antialias \
 
 # A short, cheerful jingle: a rising arpeggio and a closing chord, 1.3 s,
 # 16-bit stereo at 44.1 kHz. -R keeps sox's noise repeatable.
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
 i=0
 for note in C5 E5 G5 C6 G5 C6; do
   sox -R -n -r 44100 -c 2 -b 16 "$tmp/$i.wav" synth 0.11 pluck "$note" fade 0 0.11 0.04
