@@ -61,8 +61,7 @@ int start_up(PlayState &ps)
     }
     if (display_missing()) {
         fprintf(stderr, "Näyttöä ei löytynyt: peli tarvitsee X- tai Wayland-näytön (DISPLAY tai WAYLAND_DISPLAY).\n");
-        SDL_FreeSurface(screen);
-        screen = NULL;
+        screen = NULL; // SDL_Quit releases the display surface
         SDL_Quit();
         return 1;
     }

@@ -1,5 +1,6 @@
 # The real game in a private X server: its window, the ways it ends, and what
-# it says on standard error when a file, the audio driver or the display fails.
+# it says on standard error when a file, the audio driver, the video mode or
+# the display fails.
 source "$(dirname "$0")/lib.sh"
 start_xvfb
 
@@ -40,5 +41,11 @@ expect_eq "no display at all: status 1" 1 "$status"
 expect_eq "no display: one Finnish line" \
   "Näyttöä ei löytynyt: peli tarvitsee X- tai Wayland-näytön (DISPLAY tai WAYLAND_DISPLAY)." \
   "$(cat "$work/stderr")"
+
+start_game SDL_VIDEODRIVER=no-such-driver
+wait_game 10
+expect_eq "no video mode: status 1" 1 "$status"
+expect_eq "no video mode: one Finnish line with SDL's reason" \
+  "Näyttötilaa ei saatu avattua: no-such-driver not available" "$(cat "$work/stderr")"
 
 finish
