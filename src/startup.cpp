@@ -1,5 +1,5 @@
-// Start-up and shutdown of the whole program, the event drain, and the fixed
-// drawing steps of a frame. The game and the replay tool share all of it.
+// Start-up and shutdown of the whole program: the initial play state, SDL,
+// the window, the assets, and releasing them. The game and the tools share it.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -73,30 +73,6 @@ int start_up(PlayState &ps)
     }
     ps.sound_chunk = open_sound();
     return 0;
-}
-
-// Only Escape and the close request come from the queue; the keys that drive
-// the car are read as states. Draining goes on after a quit request.
-void drain_events(PlayState &ps)
-{
-    static SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-        if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE)
-            ps.quit = 1;
-        if (event.type == SDL_QUIT)
-            ps.quit = 1;
-    }
-}
-
-// Clear, key and draw, in both views; the flip is the caller's.
-void draw_frame(PlayState &ps)
-{
-    SDL_FillRect(screen, NULL, SDL_MapRGB(screen->format, 0, 0, 0));
-    apply_colour_keys();
-    if (ps.view_mode == VIEW_DRIVING)
-        draw_driving_view(ps);
-    else if (ps.view_mode == VIEW_ENGINE)
-        draw_engine_view(ps);
 }
 
 void shut_down(PlayState &ps)

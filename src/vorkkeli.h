@@ -61,12 +61,14 @@ extern SDL_Surface *piston;
 extern SDL_Surface *volvo;
 extern SDL_Surface *vehicle_rotated;
 
-// startup.cpp: start-up, the frame's fixed drawing steps, shutdown.
+// startup.cpp
 void init_play_state(PlayState &ps);
 int start_up(PlayState &ps);
+void shut_down(PlayState &ps);
+
+// frame.cpp: the event drain, and the clear, keys and view of every frame.
 void drain_events(PlayState &ps);
 void draw_frame(PlayState &ps);
-void shut_down(PlayState &ps);
 
 // images.cpp
 SDL_Surface *load_image(const char *file_name);

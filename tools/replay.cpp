@@ -8,7 +8,6 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "png_shot.h"
 #include "vorkkeli.h"
