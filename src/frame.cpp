@@ -25,3 +25,12 @@ void draw_frame(PlayState &ps)
     else if (ps.view_mode == VIEW_ENGINE)
         draw_engine_view(ps);
 }
+
+// A whole frame but the flip, with the inputs given instead of read from SDL:
+// the replay tool and the benchmark run the game's frames through this.
+void run_frame(PlayState &ps, const Uint8 *keys, int pointer_x, int buttons)
+{
+    act_on_controls(ps, keys, pointer_x, buttons);
+    step_motion(ps);
+    draw_frame(ps);
+}

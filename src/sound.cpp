@@ -4,7 +4,12 @@
 
 #include "vorkkeli.h"
 
-static const char SOUND_FILE[] = "polkumusiikkitiedostoon.wav";
+// Reads and decodes the whole jingle from the working directory; null when the
+// file is missing or not a WAV the mixer can decode, or no device is open.
+Mix_Chunk *load_sound()
+{
+    return Mix_LoadWAV_RW(SDL_RWFromFile("polkumusiikkitiedostoon.wav", "rb"), 1);
+}
 
 // A failure to open the device is reported without a line feed; a sound that
 // does not load is silent here and shows up as an error on each F3 instead.
@@ -12,7 +17,7 @@ Mix_Chunk *open_sound()
 {
     if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 1024) == -1)
         fprintf(stderr, "SDL_Mixerin alustus ei onnistunut.");
-    return Mix_LoadWAV_RW(SDL_RWFromFile(SOUND_FILE, "rb"), 1);
+    return load_sound();
 }
 
 // Always channel 0, loop count 1 (the jingle plays twice), so each held F3

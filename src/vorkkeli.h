@@ -66,9 +66,11 @@ void init_play_state(PlayState &ps);
 int start_up(PlayState &ps);
 void shut_down(PlayState &ps);
 
-// frame.cpp: the event drain, and the clear, keys and view of every frame.
+// frame.cpp: the event drain, the clear, keys and view of every frame, and
+// a whole frame's work from given inputs (for the tools).
 void drain_events(PlayState &ps);
 void draw_frame(PlayState &ps);
+void run_frame(PlayState &ps, const Uint8 *keys, int pointer_x, int buttons);
 
 // images.cpp
 SDL_Surface *load_image(const char *file_name);
@@ -79,6 +81,7 @@ void apply_colour_keys();
 void free_images();
 
 // sound.cpp
+Mix_Chunk *load_sound();
 Mix_Chunk *open_sound();
 void play_sound(Mix_Chunk *sound_chunk);
 void free_sound(Mix_Chunk *&sound_chunk);

@@ -42,6 +42,21 @@ Uint32 rgb_at(SDL_Surface *s, int x, int y)
     return (Uint32)r << 16 | (Uint32)g << 8 | b;
 }
 
+PlayState fresh_state()
+{
+    PlayState ps;
+    init_play_state(ps);
+    return ps;
+}
+
+void controls_with(PlayState &ps, int pointer_x, std::initializer_list<int> held, int buttons)
+{
+    Uint8 keys[SDLK_LAST] = {};
+    for (int key : held)
+        keys[key] = 1;
+    act_on_controls(ps, keys, pointer_x, buttons);
+}
+
 void reset_surfaces()
 {
     free_images();

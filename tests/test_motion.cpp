@@ -3,24 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <initializer_list>
 
 #include "support.h"
-
-static PlayState fresh()
-{
-    PlayState ps;
-    init_play_state(ps);
-    return ps;
-}
 
 // One frame of controls and motion, as the game runs them.
 static void frame(PlayState &ps, int pointer_x, std::initializer_list<int> held = {})
 {
-    Uint8 keys[SDLK_LAST] = {};
-    for (int key : held)
-        keys[key] = 1;
-    act_on_controls(ps, keys, pointer_x, 0);
+    controls_with(ps, pointer_x, held);
     step_motion(ps);
 }
 
@@ -41,7 +30,7 @@ static float speed_decaying_to(float target)
 
 TEST(Motion, OneFrameFromTheStartWithThePointerRight)
 {
-    PlayState ps = fresh();
+    PlayState ps = fresh_state();
     frame(ps, 500);
     EXPECT_EQ(ps.speed, 0.98f);
     EXPECT_EQ(ps.steer, 0.5f);
@@ -60,22 +49,22 @@ TEST(Motion, OneFrameFromTheStartWithThePointerRight)
 
 TEST(Motion, HeadingWrapsOnceEachWayAndKeepsExactly360)
 {
-    PlayState ps = fresh();
+    PlayState ps = fresh_state();
     ps.heading = 360.0f;
     frame(ps, 320); // no turn
     EXPECT_EQ(ps.heading, 360.0f);
 
-    ps = fresh();
+    ps = fresh_state();
     ps.heading = 359.9f;
     frame(ps, 500); // +0.49
     EXPECT_NEAR(ps.heading, 0.39, 1e-4);
 
-    ps = fresh();
+    ps = fresh_state();
     ps.heading = 0.2f;
     frame(ps, 0); // -0.49
     EXPECT_NEAR(ps.heading, 359.71, 1e-4);
 
-    ps = fresh();
+    ps = fresh_state();
     ps.speed = 0.0f;
     ps.heading = 42.0f;
     frame(ps, 500);
@@ -87,19 +76,19 @@ TEST(Motion, HeadingWrapsOnceEachWayAndKeepsExactly360)
 
 TEST(Motion, GripSlidesOnlyPastOneAndAHalf)
 {
-    PlayState ps = fresh();
+    PlayState ps = fresh_state();
     ps.speed = speed_decaying_to(3.0f);
     frame(ps, 500);
     EXPECT_EQ(ps.speed, 3.0f);
     EXPECT_EQ(ps.drive_mode, DRIVE_GRIP); // 0.5 x 3.0 is not above 1.5
 
-    ps = fresh();
+    ps = fresh_state();
     ps.speed = speed_decaying_to(std::nextafter(3.0f, 4.0f));
     frame(ps, 500);
     EXPECT_EQ(ps.drive_mode, DRIVE_SLIDE);
 
     // Backwards: positive steer turns counter-clockwise and the car reverses.
-    ps = fresh();
+    ps = fresh_state();
     ps.speed = -3.2f;
     ps.heading = 10.0f;
     frame(ps, 500);
@@ -110,7 +99,7 @@ TEST(Motion, GripSlidesOnlyPastOneAndAHalf)
 
 TEST(Motion, EngineViewFreezesTheHeadingAndEndsASlideNextFrame)
 {
-    PlayState ps = fresh();
+    PlayState ps = fresh_state();
     ps.speed = 3.1f;
     ps.heading = 30.0f;
     frame(ps, 500, {SDLK_F2});
@@ -124,7 +113,7 @@ TEST(Motion, EngineViewFreezesTheHeadingAndEndsASlideNextFrame)
 
 TEST(Motion, SlideFromThreePointOneLastsOrEndsByItself)
 {
-    PlayState ps = fresh();
+    PlayState ps = fresh_state();
     ps.speed = 3.1f;
     frame(ps, 500);
     ASSERT_EQ(ps.drive_mode, DRIVE_SLIDE);
@@ -155,7 +144,7 @@ TEST(Motion, SlideFromThreePointOneLastsOrEndsByItself)
 
 TEST(Motion, SlideComparesHeadingsUnwrappedAndSpinSteersAFrameLate)
 {
-    PlayState ps = fresh();
+    PlayState ps = fresh_state();
     ps.drive_mode = DRIVE_SLIDE;
     ps.speed = 0.0f;
     ps.travel_heading = 359.0f;
@@ -165,7 +154,7 @@ TEST(Motion, SlideComparesHeadingsUnwrappedAndSpinSteersAFrameLate)
     EXPECT_EQ(ps.yaw_rate, (float)((double)(float)(0.0 + 0.01) + 0.015));
     EXPECT_EQ(ps.drive_mode, DRIVE_SLIDE);
 
-    ps = fresh();
+    ps = fresh_state();
     ps.drive_mode = DRIVE_SPIN;
     ps.heading = 90.0f;
     frame(ps, 320);

@@ -11,8 +11,7 @@ static const Uint32 CAR = 0xC82010;
 
 static PlayState driving_state(float x, float y)
 {
-    PlayState ps;
-    init_play_state(ps);
+    PlayState ps = fresh_state();
     ps.pos_x = x;
     ps.pos_y = y;
     ps.sprite_angle = 0.0f;
@@ -139,8 +138,7 @@ TEST(DrivingView, SpinTurnsTheBodyBySteeringOver628)
 
 TEST(EngineView, PistonSwingMatchesTheTable)
 {
-    PlayState ps;
-    init_play_state(ps);
+    PlayState ps = fresh_state();
     struct Row { int n; double phase, offset; int y; };
     const Row rows[] = {{1, 0.025, 0.0, 50},           {2, 0.05, 0.0249974, 50},
                         {126, 3.150003, 79.99859, 129}, {251, 6.275015, 0.0056929, 50},
@@ -172,8 +170,7 @@ TEST(EngineView, DrawsThePistonAtItsPlaceWithMagentaLeftOut)
     piston = solid(102, 93, 24, 255, 0, 255);
     SDL_Rect inside = {1, 1, 100, 91};
     SDL_FillRect(piston, &inside, SDL_MapRGB(piston->format, 200, 200, 210));
-    PlayState ps;
-    init_play_state(ps);
+    PlayState ps = fresh_state();
     ps.view_mode = VIEW_ENGINE;
     draw_frame(ps);
     EXPECT_EQ(rgb_at(screen, 270, 51), 0xC8C8D2u);

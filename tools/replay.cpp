@@ -112,9 +112,7 @@ int main(int argc, char *argv[])
             break;
         }
         frame++;
-        act_on_controls(ps, in.keys, in.pointer_x, in.buttons);
-        step_motion(ps);
-        draw_frame(ps);
+        run_frame(ps, in.keys, in.pointer_x, in.buttons);
         print_state(frame, ps);
         auto shot = shots.find(frame);
         if (shot != shots.end() && save_png(screen, shot->second.c_str()) != 0)

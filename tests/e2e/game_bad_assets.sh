@@ -18,11 +18,9 @@ for case in "rm volvo.png" "rm mopo.png" "tiny piston.png"; do
   fresh_assets
   set -- $case
   if [ "$1" = rm ]; then rm "$run/$2"; else /usr/bin/convert -size 1x1 xc:gray "PNG24:$run/$2"; fi
-  start_game
-  window=$(wait_window) || fail "$case: no window appeared"
+  open_game
   drive_around "$window"
-  press_key "$window" Escape
-  wait_game 10
+  quit_game
   expect_eq "$case: the run ends with status 0" 0 "$status"
   if [ "$1" = rm ]; then
     expect_eq "$case: one line naming it" "Kuvan lataaminen ei onnistu $2: " "$(head -c $((30 + ${#2})) "$work/stderr")"
@@ -34,11 +32,9 @@ done
 
 # An audio device that cannot be opened: said once at start-up, F3 reports.
 fresh_assets
-start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/nonexistent/folder/audio.raw
-window=$(wait_window) || fail "no window appeared"
+open_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/nonexistent/folder/audio.raw
 hold_keys "$window" 0.2 F3
-press_key "$window" Escape
-wait_game 10
+quit_game
 expect_eq "no audio device: the run ends with status 0" 0 "$status"
 said=$(cat "$work/stderr")
 expect_eq "no audio device: said once, first" "SDL_Mixerin alustus ei onnistunut.Virhe : " "${said:0:42}"

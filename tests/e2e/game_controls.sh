@@ -6,14 +6,12 @@ start_xvfb
 
 # Disk audio: silence before F3, then the whole jingle, sample for sample.
 fresh_assets
-start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw"
-window=$(wait_window) || fail "no window appeared"
+open_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw"
 sleep 1
 expect_eq "silence before F3" 0 "$(tr -d '\0' <"$work/audio.raw" | wc -c)"
 hold_keys "$window" 0.3 F3
 sleep 3 # the last start plays through, twice
-press_key "$window" Escape
-wait_game 10
+quit_game
 python3 - "$run/polkumusiikkitiedostoon.wav" "$work/audio.raw" <<'PY' && pass "the jingle's samples reach the device" || fail "the jingle's samples are not in the audio output"
 import sys
 wav, out = (open(p, "rb").read() for p in sys.argv[1:])
@@ -23,11 +21,9 @@ PY
 
 # No sound file: each F3 frame appends one report, all on one line.
 rm "$run/polkumusiikkitiedostoon.wav"
-start_game
-window=$(wait_window) || fail "no window appeared"
+open_game
 hold_keys "$window" 0.3 F3
-press_key "$window" Escape
-wait_game 10
+quit_game
 said=$(cat "$work/stderr")
 unit=${said%%Virhe :*}
 reports=$(grep -o 'Virhe : ' <<<"$said" | wc -l)
@@ -38,15 +34,13 @@ expect_eq "each report ends in a blank" " " "${said: -1}"
 
 # Up drives the car up the screen with the pointer in the centre zone.
 fresh_assets
-start_game
-window=$(wait_window) || fail "no window appeared"
+open_game
 xdotool mousemove --sync 320 240
 sleep 0.5
 screenshot "$work/before.png"
 hold_keys "$window" 0.5 Up
 screenshot "$work/after.png"
-press_key "$window" Escape
-wait_game 10
+quit_game
 before=$(car_row "$work/before.png")
 after=$(car_row "$work/after.png")
 echo "car row before ${before:-none}, after ${after:-none}"

@@ -5,11 +5,9 @@ source "$(dirname "$0")/lib.sh"
 start_xvfb
 
 fresh_assets
-start_game
-window=$(wait_window) || fail "no window appeared"
+open_game
 expect_eq "window title" "vorkkeli v. ~0,001 ^-^" "$(xdotool getwindowname "$window")"
-press_key "$window" Escape
-wait_game 10
+quit_game
 expect_eq "Escape ends the run with status 0" 0 "$status"
 
 start_game
@@ -19,10 +17,8 @@ wait_game 10
 expect_eq "a close request (SIGTERM) ends the run with status 0" 0 "$status"
 
 rm "$run/laatta2.png"
-start_game
-window=$(wait_window) || fail "no window appeared"
-press_key "$window" Escape
-wait_game 10
+open_game
+quit_game
 expect_eq "one line on stderr for a missing laatta2.png" 1 "$(wc -l <"$work/stderr")"
 expect_eq "the line names laatta2.png" "Kuvan lataaminen ei onnistu laatta2.png: " \
   "$(head -c 41 "$work/stderr")"

@@ -5,8 +5,7 @@ start_xvfb
 fresh_assets
 compose_track "$work/track.png"
 
-start_game
-window=$(wait_window) || fail "no window appeared"
+open_game
 xdotool mousemove --sync 320 240
 sleep 0.5
 screenshot "$work/driving.png"
@@ -33,7 +32,6 @@ screenshot "$work/back.png"
 expect_eq "F1 brings the track back" 0 \
   "$(differing_pixels "$work/back.png" "$work/track.png" 640x200+0+280)"
 
-press_key "$window" Escape
-wait_game 10
+quit_game
 expect_eq "the run ends with status 0" 0 "$status"
 finish

@@ -85,6 +85,18 @@ wait_window() {
   return 1
 }
 
+# Starts the game (env(1) arguments allowed) and waits for its window in $window.
+open_game() {
+  start_game "$@"
+  window=$(wait_window) || fail "no window appeared"
+}
+
+# Escape in the game's window, then waits for the end and sets $status.
+quit_game() {
+  press_key "$window" Escape
+  wait_game 10
+}
+
 # Holds keys down in the game's window for a while, then lets go.
 hold_keys() { # window seconds key...
   local window=$1 seconds=$2
