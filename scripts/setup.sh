@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game (`play`), its headless demo (`demo`) or
-# the test suite (`test`) needs,
-# when any is missing. The one list of the project's packages.
+# Installs the Debian packages the game (`play`), its headless demo (`demo`),
+# the test suite (`test`) or the measuring tools (`measure`) need, when any is
+# missing. The one list of the project's packages.
 set -euo pipefail
 
 play_packages=(
@@ -11,18 +11,21 @@ play_packages=(
 )
 # Without a display, `play` records a demo drive as a GIF instead.
 demo_packages=("${play_packages[@]}" imagemagick)
-# Tests add GoogleTest, Google Benchmark, a private X server with the means to drive and read
-# it, and the tools that make and compare pictures and sound.
+# Tests add GoogleTest, Google Benchmark (the benchmark is built with them), a
+# private X server with the means to drive and read it, and the tools that make
+# and compare pictures and sound.
 test_packages=(
   "${play_packages[@]}"
-  libgtest-dev libbenchmark-dev xvfb xdotool x11-utils imagemagick sox python3 valgrind time
+  libgtest-dev libbenchmark-dev xvfb xdotool imagemagick sox python3
 )
+measure_packages=("${test_packages[@]}" valgrind time)
 
 case "${1:-}" in
   play) wanted=("${play_packages[@]}") ;;
   demo) wanted=("${demo_packages[@]}") ;;
   test) wanted=("${test_packages[@]}") ;;
-  *) echo "usage: scripts/setup.sh play|demo|test" >&2; exit 2 ;;
+  measure) wanted=("${measure_packages[@]}") ;;
+  *) echo "usage: scripts/setup.sh play|demo|test|measure" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -4,6 +4,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-5}
+"$top/scripts/setup.sh" measure
 "$top/scripts/build.sh" >/dev/null
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
