@@ -1,0 +1,88 @@
+#!/usr/bin/env python3
+"""Seeds small faults into src/ one at a time and runs the test suite against
+each: a test that no fault makes fail is not worth its lines.
+
+usage: tools/seed-faults.py [FAULTS_FILE] [--only ID,ID...]
+
+FAULTS_FILE (default tools/faults.txt) holds blocks of the form
+
+    ## ID: what the fault does
+    src/file.cpp
+    <<<
+    exact text of the code as it stands
+    ---
+    the faulty text
+    >>>
+
+For each fault this builds build-faults/ (and build-faults-asan/ when the
+normal build's tests all pass), runs ctest, restores the file, and prints one
+line: ID, caught or MISSED, and the tests that failed. The tree is restored
+even when interrupted."""
+import os
+import re
+import subprocess
+import sys
+import time
+
+TOP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+BUILDS = [("build-faults", []),
+          ("build-faults-asan", ["-DVORKKELI_SANITIZE=ON", "-DCMAKE_BUILD_TYPE=Debug"])]
+
+
+def read_faults(path):
+    text = open(path, encoding="utf-8").read()
+    pattern = re.compile(r"^## (\S+): ([^\n]*)\n(\S+)\n<<<\n(.*?)\n---\n(.*?)>>>$", re.M | re.S)
+    return [dict(id=m[1], what=m[2], file=m[3], old=m[4], new=m[5].removesuffix("\n"))
+            for m in pattern.finditer(text)]
+
+
+def run(cmd, **kw):
+    return subprocess.run(cmd, cwd=TOP, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, **kw)
+
+
+def suite_failures():
+    """Builds both builds as needed and returns the names of failing tests
+    (empty when everything passes), or None when the fault does not build."""
+    for folder, options in BUILDS:
+        if not os.path.exists(os.path.join(TOP, folder, "CMakeCache.txt")):
+            run(["cmake", "-S", ".", "-B", folder, "-DCMAKE_BUILD_TYPE=RelWithDebInfo", *options])
+        built = run(["cmake", "--build", folder, "-j", str(os.cpu_count())])
+        if built.returncode != 0:
+            return None
+        tested = run(["ctest", "--test-dir", folder, "-j", str(os.cpu_count()), "--timeout", "180"])
+        failed = re.findall(r"^\s*\d+ - (\S+) \(", tested.stdout, re.M)
+        if tested.returncode != 0:
+            return failed or ["(ctest failed)"]
+    return []
+
+
+def main():
+    args = sys.argv[1:]
+    only = None
+    if "--only" in args:
+        at = args.index("--only")
+        only = set(args[at + 1].split(","))
+        del args[at:at + 2]
+    faults = read_faults(args[0] if args else os.path.join(TOP, "tools", "faults.txt"))
+    if only:
+        faults = [f for f in faults if f["id"] in only]
+    for fault in faults:
+        path = os.path.join(TOP, fault["file"])
+        original = open(path, encoding="utf-8").read()
+        if original.count(fault["old"]) != 1:
+            print(f"{fault['id']}\tNOT APPLIED\t{fault['what']}", flush=True)
+            continue
+        start = time.time()
+        try:
+            open(path, "w", encoding="utf-8").write(original.replace(fault["old"], fault["new"]))
+            failed = suite_failures()
+        finally:
+            open(path, "w", encoding="utf-8").write(original)
+        verdict = "NO BUILD" if failed is None else "caught" if failed else "MISSED"
+        failed = failed or []
+        print(f"{fault['id']}\t{verdict}\t{time.time() - start:.0f}s\t{fault['what']}\t{' '.join(failed)}",
+              flush=True)
+
+
+if __name__ == "__main__":
+    main()
