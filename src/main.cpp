@@ -12,13 +12,18 @@ int main(int argc, char *argv[])
     if (start_up(ps) != 0)
         return 1;
 
-    // Main loop: a quit request still finishes and shows its frame.
+    // Main loop: a frame every 1/60 s, whatever the display's rate, since
+    // every rate in the game is per frame. A quit request still finishes
+    // its frame.
+    FrameSchedule schedule = start_schedule(monotonic_ns());
     while (!ps.quit) {
+        wait_until_ns(frame_start(schedule, monotonic_ns()));
         drain_events(ps);
         apply_controls(ps);
         step_motion(ps);
         draw_frame(ps);
-        SDL_Flip(screen);
+        if (frame_shown(schedule, monotonic_ns()))
+            SDL_Flip(screen);
     }
 
     // De-initialization

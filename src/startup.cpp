@@ -44,9 +44,9 @@ static bool display_missing()
 // that status (its message printed and SDL shut down).
 int start_up(PlayState &ps)
 {
-    // Every rate in the game is per frame and assumes the flip waits for the
-    // display's refresh; SDL 1.2 on SDL2 only waits when asked. A user's own
-    // setting of the variable wins.
+    // The frame schedule keeps the game's rate; waiting for the display's
+    // refresh as well keeps the picture whole. SDL 1.2 on SDL2 only waits
+    // when asked, and a user's own setting of the variable wins.
     setenv("SDL12COMPAT_SYNC_TO_VBLANK", "1", 0);
 
     SDL_Init(SDL_INIT_VIDEO);

@@ -107,6 +107,20 @@ void step_piston(PlayState &ps);
 int piston_y(const PlayState &ps);
 void draw_engine_view(PlayState &ps);
 
+// pacing.cpp: frame k of the schedule is due at origin_ns + k / 60 s.
+enum { FRAMES_PER_SECOND = 60 };
+struct FrameSchedule {
+    long long origin_ns;
+    long long frame; // the frame about to run, or just run
+};
+FrameSchedule start_schedule(long long now_ns);
+// When the next frame may start; after a long stall the schedule restarts from now.
+long long frame_start(FrameSchedule &schedule, long long now_ns);
+// Counts the frame just drawn; false when it is too late to be shown.
+bool frame_shown(FrameSchedule &schedule, long long now_ns);
+long long monotonic_ns();
+void wait_until_ns(long long when_ns);
+
 // geometry.cpp: nothing in the game calls it.
 void intersect_lines(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
                      float *out_x, float *out_y);

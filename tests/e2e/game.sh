@@ -3,7 +3,8 @@
 # jingle played twice over, Escape, and the window's close request.
 source "$(dirname "$0")/lib.sh"
 mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/displayfd" 2>"$work/xvfb.log" &
+# Nothing started in the background keeps the test's output open.
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/displayfd" &>"$work/xvfb.log" &
 pids+=($!)
 read -r number <"$work/displayfd"
 export DISPLAY=":$number"
@@ -27,7 +28,7 @@ shown() { # the car is on screen, so the game's final window is up (its first is
     window=$(xdotool search --onlyvisible --name '^vorkkeli' | tail -n 1) && [ -n "$window" ]
 }
 start_game() { # env(1) arguments...
-  (cd "$ASSETS" && exec env "$@" "$VORKKELI") 2>"$work/stderr" &
+  (cd "$ASSETS" && exec env "$@" "$VORKKELI") >"$work/stdout" 2>"$work/stderr" &
   game=$! && pids+=("$game")
   wait_for 20 shown || { check "the window appears" yes no; finish; }
 }

@@ -8,6 +8,7 @@ work=$(mktemp -d)
 export XDG_RUNTIME_DIR=$work
 pids=()
 trap 'kill ${pids[@]+"${pids[@]}"} 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'exit 143' TERM
 
 failures=0
 check() { # what expected actual
