@@ -40,6 +40,19 @@ static bool display_missing()
     return headless && getenv("SDL_VIDEODRIVER") == NULL;
 }
 
+// Says whether no display was named at all, or the one named would not open.
+static void report_missing_display()
+{
+    const char *x11 = getenv("DISPLAY"), *wayland = getenv("WAYLAND_DISPLAY");
+    x11 = x11 != NULL ? x11 : "";
+    wayland = wayland != NULL ? wayland : "";
+    if (*x11 == '\0' && *wayland == '\0')
+        fprintf(stderr, "Näyttöä ei löytynyt: peli tarvitsee X- tai Wayland-näytön (DISPLAY tai WAYLAND_DISPLAY).\n");
+    else
+        fprintf(stderr, "Näyttöön ei saatu yhteyttä (DISPLAY=%s, WAYLAND_DISPLAY=%s): onko näyttöpalvelin käynnissä?\n",
+                x11, wayland);
+}
+
 // Returns 0 when the frame loop may begin, 1 when the program must end with
 // that status (its message printed and SDL shut down).
 int start_up(PlayState &ps)
@@ -60,7 +73,7 @@ int start_up(PlayState &ps)
         return 1;
     }
     if (display_missing()) {
-        fprintf(stderr, "Näyttöä ei löytynyt: peli tarvitsee X- tai Wayland-näytön (DISPLAY tai WAYLAND_DISPLAY).\n");
+        report_missing_display();
         screen = NULL; // SDL_Quit releases the display surface
         SDL_Quit();
         return 1;

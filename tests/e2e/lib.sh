@@ -12,22 +12,16 @@ trap 'exit 143' TERM
 
 failures=0
 check() { # what expected actual
-  if [ "$2" == "$3" ]; then
-    echo "ok: $1"
-  else
-    echo "FAIL: $1: expected [$2], got [$3]" >&2
-    failures=$((failures + 1))
-  fi
+  [ "$2" == "$3" ] && echo "ok: $1" && return
+  echo "FAIL: $1: expected [$2], got [$3]" >&2
+  failures=$((failures + 1))
 }
 finish() {
-  [ "$failures" -eq 0 ] || { echo "$failures failed" >&2; exit 1; }
-  echo "all passed"
+  [ "$failures" -eq 0 ] && echo "all passed" && exit 0
+  echo "$failures failed" >&2 && exit 1
 }
-
 # A file's bytes with each line feed written as \n, the last one included.
 visible() { # file
-  local text
-  text=$(cat "$1" && echo .)
-  text=${text%.}
+  local text && text=$(cat "$1" && echo .) && text=${text%.}
   printf '%s' "${text//$'\n'/\\n}"
 }
