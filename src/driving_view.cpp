@@ -14,11 +14,14 @@ double sprite_rotation(const PlayState &ps)
     return 0.0 - (double)ps.sprite_angle;
 }
 
-// Centre by the integer halves of mopo's footprint and of the turned box,
-// both truncating toward zero: Wr 36, Wm 21 gives -7 - 10 = -17, not -18.
-int sprite_offset(int rotated_size, int footprint_size)
+// Where the turned car's box starts on one axis: centred by the integer halves
+// of the box's growth over mopo's footprint and of the footprint, each
+// truncating toward zero (Wr 36, Wm 21 gives -7 - 10 = -17, not -18), then
+// the double sum truncated toward zero as well (-0.5 lands on 0, -8.7 on -8).
+int sprite_position(float centre, int rotated_size, int footprint_size)
 {
-    return -((rotated_size - footprint_size) / 2) - (footprint_size / 2);
+    int offset = -((rotated_size - footprint_size) / 2) - (footprint_size / 2);
+    return (int)((double)centre + offset);
 }
 
 // A missing volvo or mopo, or a failed rotation, leaves the car out of this
@@ -34,9 +37,8 @@ static void draw_vehicle(const PlayState &ps)
     vehicle_rotated = turned;
 
     int wr = vehicle_rotated->w, hr = vehicle_rotated->h;
-    // Double sum, truncated toward zero (-0.5 lands on 0, -8.7 on -8).
-    int x = (int)((double)ps.pos_x + sprite_offset(wr, mopo->w));
-    int y = (int)((double)ps.pos_y + sprite_offset(hr, mopo->h));
+    int x = sprite_position(ps.pos_x, wr, mopo->w);
+    int y = sprite_position(ps.pos_y, hr, mopo->h);
     blit_region(screen, vehicle_rotated, x, y, wr, hr, 0, 0, wr, hr);
 }
 

@@ -99,7 +99,7 @@ void draw_track(SDL_Surface *dst, const TrackMap track, float map_origin_x, floa
 
 // driving_view.cpp
 double sprite_rotation(const PlayState &ps);
-int sprite_offset(int rotated_size, int footprint_size);
+int sprite_position(float centre, int rotated_size, int footprint_size);
 void draw_driving_view(const PlayState &ps);
 
 // engine_view.cpp
