@@ -1,7 +1,17 @@
-# The real game in a private X server, played as a player would: the title,
-# the pointer's x steering while a mouse button drives, the engine view, the
-# jingle played twice over, Escape, and the window's close request.
+# The real game as a player gets it: built into a Debian package and unpacked,
+# and installed into a prefix, each started from an unrelated folder in a
+# private X server. Played: the title, the pointer's x steering while a mouse
+# button drives, the engine view, the jingle twice over, Escape, and the
+# window's close request.
 source "$(dirname "$0")/lib.sh"
+cpack -G DEB -B "$work/package" --config "$BUILD/CPackConfig.cmake" >/dev/null
+deb=$(echo "$work"/package/vorkkeli_*.deb)
+check "the package's dependencies, worked out from the executable" yes \
+  "$(dpkg-deb -f "$deb" Depends | grep -q 'libsdl-mixer1.2 (>= ' && echo yes)"
+dpkg-deb -x "$deb" "$work/unpacked"
+cmake --install "$BUILD" --prefix "$work/prefix" >/dev/null
+check "the desktop entry is valid" "" "$(desktop-file-validate "$work/prefix/share/applications/vorkkeli.desktop" 2>&1)"
+
 mkfifo "$work/displayfd"
 # Nothing started in the background keeps the test's output open.
 Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/displayfd" &>"$work/xvfb.log" &
@@ -27,8 +37,8 @@ shown() { # the car is on screen, so the game's final window is up (its first is
   car=$(screen car) && [ "$car" != None ] &&
     window=$(xdotool search --onlyvisible --name '^vorkkeli' | tail -n 1) && [ -n "$window" ]
 }
-start_game() { # env(1) arguments...
-  (cd "$ASSETS" && exec env "$@" "$VORKKELI") >"$work/stdout" 2>"$work/stderr" &
+start_game() { # launcher, env(1) arguments...: started from the scratch folder
+  (cd "$work" && exec env "${@:2}" "$1") >"$work/stdout" 2>"$work/stderr" &
   game=$! && pids+=("$game")
   wait_for 20 shown || { check "the window appears" yes no; finish; }
 }
@@ -43,7 +53,7 @@ wav, out = (open(f, 'rb').read() for f in sys.argv[2:])
 sys.exit(0 if {'started': out.strip(b'\0'), 'twice': wav[wav.index(b'data') + 8:] * 2 in out}[sys.argv[1]] else 1)"
 }
 
-start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw"
+start_game "$work/unpacked/usr/bin/vorkkeli" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw"
 check "the window's title" "vorkkeli v. ~0,001 ^-^" "$(xdotool getwindowname "$window")"
 
 # The pointer right and high: its x steers right, where its y would steer
@@ -72,11 +82,12 @@ wait_for 15 audio twice || check "the jingle plays twice after F3" yes no
 
 xdotool key Escape
 stop_game Escape
-check "on stderr only the disk driver's notice" \
+check "no load error: on stderr only the disk driver's notice" \
   "CRITICAL: You are using the SDL disk i/o audio driver!\nCRITICAL:  Writing to file [$work/audio.raw].\n" \
   "$(visible "$work/stderr")"
 
-start_game
+start_game "$work/prefix/bin/vorkkeli"
 kill -TERM "$game"
 stop_game "the close request (SIGTERM)"
+check "installed into a prefix: nothing on stderr" "" "$(visible "$work/stderr")"
 finish
