@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Configures and builds everything: into build/, or into the folder
-# named first, with any further arguments passed to cmake.
+# Builds everything into build/, or into the folder named first. Configures
+# only a folder that is not configured yet, so a built checkout builds even
+# where it cannot be written; --configure configures again (the test command
+# does, to find what it installed since). Further arguments go to cmake.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
 shift || true
-# Configure every time: it is quick, and it finds what was installed since
-# (GoogleTest and Google Benchmark come with the test command only).
-cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+configure=false
+[ "${1:-}" == --configure ] && configure=true && shift
+if $configure || [ ! -f "$dir/CMakeCache.txt" ]; then
+  echo "Configuring $dir/"
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+fi
+echo "Building $dir/"
 cmake --build "$dir" -j "$(nproc)"

@@ -16,7 +16,7 @@ demo_packages=("${play_packages[@]}" imagemagick)
 # and compare pictures and sound.
 test_packages=(
   "${play_packages[@]}"
-  libgtest-dev libbenchmark-dev xvfb xdotool imagemagick sox python3
+  libgtest-dev libbenchmark-dev xvfb xdotool imagemagick sox python3 dpkg-dev desktop-file-utils
 )
 measure_packages=("${test_packages[@]}" valgrind time)
 
@@ -28,6 +28,7 @@ case "${1:-}" in
   *) echo "usage: scripts/setup.sh play|demo|test|measure" >&2; exit 2 ;;
 esac
 
+echo "Checking the Debian packages for $1"
 missing=()
 for package in "${wanted[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
@@ -35,8 +36,10 @@ for package in "${wanted[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-echo "Installing: ${missing[*]}" >&2
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing with ${sudo[*]:+sudo }apt-get: ${missing[*]}"
+echo "apt-get update"
 "${sudo[@]}" apt-get update -qq
+echo "apt-get install"
 DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >&2
