@@ -71,11 +71,13 @@ $im -size 24x44 xc:black +antialias \
   -fill '#fff2a8' -draw 'rectangle 4,1 7,2' -draw 'rectangle 16,1 19,2' \
   "${strip[@]}" "$(png volvo.png)"
 
-# The moped; only its size is used, as the car's footprint.
-$im -size 24x44 xc:magenta +antialias \
-  -fill '#1e1e1e' -draw 'rectangle 10,2 13,10' -draw 'rectangle 10,33 13,41' \
-  -fill '#2a66c8' -draw 'roundrectangle 8,9 15,34 3,3' \
-  -fill '#303030' -draw 'rectangle 4,12 19,13' \
+# The moped; only its size is used, as the car's footprint. Its width is odd
+# and its height even, so that the integer halves of each show in the car's
+# place on screen (a turned box is always an even size).
+$im -size 25x44 xc:magenta +antialias \
+  -fill '#1e1e1e' -draw 'rectangle 11,2 13,10' -draw 'rectangle 11,33 13,41' \
+  -fill '#2a66c8' -draw 'roundrectangle 9,9 15,34 3,3' \
+  -fill '#303030' -draw 'rectangle 4,12 20,13' \
   "${strip[@]}" "$(png mopo.png)"
 
 # A steel ball on black.
