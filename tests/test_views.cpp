@@ -1,5 +1,5 @@
 // The worked examples behind the golden frames: where the turned car lands,
-// the spinning body's angle, and the piston's swing in the engine view.
+// and the piston's swing in the engine view.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -17,18 +17,6 @@ TEST(DrivingView, CarPlacementUsesIntegerHalvesAndTruncatesTowardZero)
     };
     for (const Row &row : rows)
         EXPECT_EQ(sprite_position(row.centre, row.rotated, row.footprint), row.at) << row.centre;
-}
-
-// In spin the body turns away from the heading by steer x 360 / 6.28 degrees.
-TEST(DrivingView, SpinTurnsTheBodyBySteerTimes360Over628)
-{
-    PlayState ps = fresh_state();
-    ps.sprite_angle = 12.0f;
-    ps.heading = 10.0f;
-    ps.steer = 0.5f;
-    EXPECT_EQ(sprite_rotation(ps), -12.0);
-    ps.drive_mode = DRIVE_SPIN;
-    EXPECT_DOUBLE_EQ(sprite_rotation(ps), -38.662420382165607);
 }
 
 TEST(EngineView, PistonSwingsAsTheTableSays)

@@ -72,7 +72,6 @@ xdotool keyup F2
 
 # F3 held a few frames restarts the jingle on one channel each frame; after
 # the last start it plays through twice.
-audio started && check "silence before F3" silence sound
 xdotool keydown F3
 wait_for 10 audio started || check "F3 starts the jingle" yes no
 size=$(stat -c %s "$work/audio.raw")
