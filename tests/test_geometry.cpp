@@ -23,12 +23,11 @@ TEST(Geometry, IntersectionTable)
         {0, 0, 1, 0, 0, 1, 1, 1, -INF, NaN},   // horizontal
         {0, 0, 0, 5, 3, 0, 3, 5, INF, INF},    // vertical
     };
+    auto same = [](float a, float b) { return a == b || (std::isnan(a) && std::isnan(b)); };
     for (const Row &r : rows) {
         float x = -1, y = -1;
         intersect_lines(r.x1, r.y1, r.x2, r.y2, r.x3, r.y3, r.x4, r.y4, &x, &y);
-        bool same_x = x == r.x || (std::isnan(x) && std::isnan(r.x));
-        bool same = same_x && (y == r.y || (std::isnan(y) && std::isnan(r.y)));
-        EXPECT_TRUE(same) << "(" << r.x1 << "," << r.y1 << ")-(" << r.x2 << "," << r.y2 << ") with (" << r.x3 << ","
+        EXPECT_TRUE(same(x, r.x) && same(y, r.y)) << "(" << r.x1 << "," << r.y1 << ")-(" << r.x2 << "," << r.y2 << ") with (" << r.x3 << ","
                           << r.y3 << ")-(" << r.x4 << "," << r.y4 << ") gave " << x << "," << y;
     }
 }

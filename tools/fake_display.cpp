@@ -3,23 +3,17 @@
 // wait), the game's steps are counted at each frame's key-state query, and the
 // time at which a newly pressed Up is first shown is logged to FAKE_DISPLAY_LOG.
 // Rates and CPU use are reported between the first and the last step.
-#include <SDL.h>
 #include <dlfcn.h>
 #include <sys/resource.h>
-#include <time.h>
 
 #include <cstdio>
 #include <cstdlib>
 
-static long long now_ns()
-{
-    timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1000000000LL + now.tv_nsec;
-}
+#include "vorkkeli.h" // the game's own clock and sleep (pacing.cpp is built in)
 
-static const long long start_ns = now_ns(); // the refreshes count from here
+static const long long start_ns = monotonic_ns(); // the refreshes count from here
 static long long first_step_ns, last_step_ns, steps, flips, first_cpu_ns, last_cpu_ns, flip_cpu_ns;
+static bool up_was_down, up_unshown;
 
 static long long cpu_ns()
 {
@@ -28,13 +22,12 @@ static long long cpu_ns()
     return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000000000LL +
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1000LL;
 }
-static bool up_was_down, up_unshown;
 
 extern "C" Uint8 *SDL_GetKeyState(int *numkeys)
 {
     static auto real = (Uint8 * (*)(int *)) dlsym(RTLD_NEXT, "SDL_GetKeyState");
     Uint8 *keys = real(numkeys);
-    last_step_ns = now_ns();
+    last_step_ns = monotonic_ns();
     last_cpu_ns = cpu_ns();
     if (steps++ == 0)
         first_step_ns = last_step_ns, first_cpu_ns = last_cpu_ns;
@@ -53,13 +46,11 @@ extern "C" int SDL_Flip(SDL_Surface *surface)
     flip_cpu_ns += cpu_ns() - cpu_before;
     flips++;
     if (hz > 0) { // wait for the next refresh
-        long long since = now_ns() - start_ns, period = 1000000000LL / hz;
-        long long next = start_ns + (since / period + 1) * period;
-        timespec until = {(time_t)(next / 1000000000), (long)(next % 1000000000)};
-        clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, NULL);
+        long long since = monotonic_ns() - start_ns, period = 1000000000LL / hz;
+        wait_until_ns(start_ns + (since / period + 1) * period);
     }
     if (up_unshown && log != NULL)
-        fprintf(log, "%lld\n", now_ns());
+        fprintf(log, "%lld\n", monotonic_ns());
     up_unshown = false;
     return result;
 }
