@@ -1,22 +1,13 @@
-// Driver controls: sampling the keyboard and mouse once per frame and turning
-// the held keys, buttons and pointer x into view, drive mode, speed and steer.
+// Driver controls: the frame's sampled keyboard and mouse turned into view,
+// drive mode, speed and steer, once per frame.
 #include "vorkkeli.h"
 
-// The only place the frame reads SDL's input state.
-void apply_controls(PlayState &ps)
+// Level-triggered: every held key acts in every frame it is held.
+void apply_controls(PlayState &ps, const TicCmd &cmd)
 {
-    const Uint8 *keys = SDL_GetKeyState(NULL);
-    int pointer_x = 0;
-    Uint8 buttons = SDL_GetMouseState(&pointer_x, NULL);
-    act_on_controls(ps, keys, pointer_x, buttons);
-}
-
-// Level-triggered: every held key acts in every frame. keys is indexed by
-// SDL 1.2 key codes, non-zero for held; buttons keeps its low 8 bits.
-void act_on_controls(PlayState &ps, const Uint8 *keys, int pointer_x, int buttons)
-{
-    ps.mouse_x = pointer_x;
-    ps.mouse_buttons = buttons & 0xFF;
+    const Uint8 *keys = cmd.keys;
+    ps.mouse_x = cmd.pointer_x;
+    ps.mouse_buttons = cmd.buttons & 0xFF;
 
     // Later tests win: F2 over F1, F6 over F5 over F4.
     if (keys[SDLK_F1])
@@ -34,11 +25,12 @@ void act_on_controls(PlayState &ps, const Uint8 *keys, int pointer_x, int button
     if (keys[SDLK_F12])
         ps.mouse_x = 0;
 
-    // Throttle and brake only grip; both may act in one frame. Unbounded.
+    // Throttle and brake only grip; both may act in one frame. Unbounded. The
+    // double 0.1 makes each sum double, rounded to float where it is stored.
     if (keys[SDLK_UP] && ps.drive_mode == DRIVE_GRIP)
-        ps.speed = (float)((double)ps.speed + 0.1);
+        ps.speed = (float)(ps.speed + 0.1);
     if (keys[SDLK_DOWN] && ps.drive_mode == DRIVE_GRIP)
-        ps.speed = (float)((double)ps.speed - 0.1);
+        ps.speed = (float)(ps.speed - 0.1);
 
     // Integer division truncating toward zero, so only three zones exist:
     // -0.5 up to x 220, 0.0 from 221 to 419, +0.5 from 420.

@@ -10,8 +10,8 @@
 double sprite_rotation(const PlayState &ps)
 {
     if (ps.drive_mode == DRIVE_SPIN)
-        return (0.0 - (double)ps.heading) - ((double)ps.steer * (double)360.0f / 6.28);
-    return 0.0 - (double)ps.sprite_angle;
+        return (0.0 - ps.heading) - ((double)ps.steer * 360.0f / 6.28);
+    return 0.0 - ps.sprite_angle;
 }
 
 // Where the turned car's box starts on one axis: centred by the integer halves
@@ -21,7 +21,7 @@ double sprite_rotation(const PlayState &ps)
 int sprite_position(float centre, int rotated_size, int footprint_size)
 {
     int offset = -((rotated_size - footprint_size) / 2) - (footprint_size / 2);
-    return (int)((double)centre + offset);
+    return (int)((double)centre + offset); // a float sum would round first
 }
 
 // A missing volvo or mopo, or a failed rotation, leaves the car out of this

@@ -8,14 +8,15 @@
 // rounds more coarsely as it grows and the swing drifts by a few hundredths.
 void step_piston(PlayState &ps)
 {
-    ps.piston_offset = (float)((double)ps.piston_offset + 1.0 * std::sin((double)ps.piston_phase));
-    ps.piston_phase = (float)((double)ps.piston_phase + 0.025);
+    // std::sin of a float would be the float sine: the phase is widened first.
+    ps.piston_offset = (float)(ps.piston_offset + 1.0 * std::sin((double)ps.piston_phase));
+    ps.piston_phase = (float)(ps.piston_phase + 0.025);
 }
 
 // Truncation toward zero: an offset of -0.002 draws at y 49, not 50.
 int piston_y(const PlayState &ps)
 {
-    return (int)((double)50.0f + (double)ps.piston_offset);
+    return (int)(50.0 + ps.piston_offset);
 }
 
 void draw_engine_view(PlayState &ps)

@@ -1,22 +1,24 @@
-// The fixed steps of every frame around the controls and the motion: draining
-// the event queue, and clearing, keying and drawing the selected view.
+// One frame: the event drain that gathers its quit request, and the frame's
+// controls, motion, clear, colour keys and view from its gathered input.
 #include "vorkkeli.h"
 
 // Only Escape and the close request come from the queue; the keys that drive
-// the car are read as states. Draining goes on after a quit request.
-void drain_events(PlayState &ps)
+// the car are read as states. Draining goes on after a quit request, so the
+// whole queue is empty before the frame's controls run. Returns 1 on a quit request.
+int drain_events()
 {
     static SDL_Event event;
+    int quit = 0;
     while (SDL_PollEvent(&event)) {
         if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_ESCAPE)
-            ps.quit = 1;
+            quit = 1;
         if (event.type == SDL_QUIT)
-            ps.quit = 1;
+            quit = 1;
     }
+    return quit;
 }
 
-// Clear, key and draw, in both views; the flip is the caller's.
-void draw_frame(PlayState &ps)
+static void draw_frame(PlayState &ps)
 {
     SDL_FillRect(screen, NULL, SDL_MapRGB(screen->format, 0, 0, 0));
     apply_colour_keys();
@@ -26,11 +28,13 @@ void draw_frame(PlayState &ps)
         draw_engine_view(ps);
 }
 
-// A whole frame but the flip, with the inputs given instead of read from SDL:
-// the replay tool and the benchmark run the game's frames through this.
-void run_frame(PlayState &ps, const Uint8 *keys, int pointer_x, int buttons)
+// A quit request does not cut the frame short: it is drawn, and the loop
+// ends at its next test.
+void run_tic(PlayState &ps, const TicCmd &cmd)
 {
-    act_on_controls(ps, keys, pointer_x, buttons);
+    if (cmd.quit)
+        ps.quit = 1;
+    apply_controls(ps, cmd);
     step_motion(ps);
     draw_frame(ps);
 }

@@ -5,7 +5,6 @@
 
 #include "vorkkeli.h"
 
-SDL_Surface *screen = NULL;
 SDL_Surface *kuula = NULL;
 SDL_Surface *kuva = NULL;
 SDL_Surface *laatta1 = NULL;
@@ -63,8 +62,8 @@ static void set_key(SDL_Surface *image, Uint8 r, Uint8 g, Uint8 b)
     SDL_SetColorKey(image, SDL_SRCCOLORKEY, SDL_MapRGB(image->format, r, g, b));
 }
 
-// Runs every frame, although the keys never change: the game has always
-// re-keyed each frame, and doing it again is harmless.
+// Runs every frame, although the keys never change: setting the same key
+// again leaves the pictures as they are.
 void apply_colour_keys()
 {
     set_key(kuula, 0, 0, 0);

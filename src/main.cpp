@@ -1,5 +1,5 @@
 // vorkkeli: a top-down driving toy. main reads as start-up, the frame loop
-// (events, controls, motion, drawing, flip) and shutdown.
+// and shutdown; loop.cpp and frame.cpp hold what a frame does.
 #include "vorkkeli.h"
 
 int main(int argc, char *argv[])
@@ -12,19 +12,8 @@ int main(int argc, char *argv[])
     if (start_up(ps) != 0)
         return 1;
 
-    // Main loop: a frame every 1/60 s, whatever the display's rate, since
-    // every rate in the game is per frame. A quit request still finishes
-    // its frame.
-    FrameSchedule schedule = start_schedule(monotonic_ns());
-    while (!ps.quit) {
-        wait_until_ns(frame_start(schedule, monotonic_ns()));
-        drain_events(ps);
-        apply_controls(ps);
-        step_motion(ps);
-        draw_frame(ps);
-        if (frame_shown(schedule, monotonic_ns()))
-            SDL_Flip(screen);
-    }
+    // Main loop: a frame every 1/60 s until Escape or the close request
+    run_game_loop(ps);
 
     // De-initialization
     shut_down(ps);

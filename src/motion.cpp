@@ -8,19 +8,20 @@
 static const double DEGREES_PER_RADIAN = 57.29577950560105;
 
 // Every expression below is evaluated in double and rounded to float only
-// where it is stored; the casts keep C++ from multiplying floats in float.
+// where it is stored. A double constant makes C++ do that by itself; where
+// two floats meet, one is cast to double so the product is not rounded early.
 
 static void set_velocity_along_heading(PlayState &ps)
 {
-    ps.vel_x = (float)(std::sin((double)ps.heading / DEGREES_PER_RADIAN) * (double)ps.speed);
-    ps.vel_y = (float)(std::cos((double)ps.heading / DEGREES_PER_RADIAN) * (double)ps.speed);
+    ps.vel_x = (float)(std::sin(ps.heading / DEGREES_PER_RADIAN) * ps.speed);
+    ps.vel_y = (float)(std::cos(ps.heading / DEGREES_PER_RADIAN) * ps.speed);
 }
 
 // vel_y points up the screen, hence the subtraction.
 static void move_by_velocity(PlayState &ps)
 {
-    ps.pos_x = (float)((double)ps.pos_x + (double)ps.vel_x);
-    ps.pos_y = (float)((double)ps.pos_y - (double)ps.vel_y);
+    ps.pos_x = (float)((double)ps.pos_x + ps.vel_x);
+    ps.pos_y = (float)((double)ps.pos_y - ps.vel_y);
 }
 
 static void step_grip(PlayState &ps)
@@ -30,7 +31,7 @@ static void step_grip(PlayState &ps)
     ps.yaw_rate = ps.steer;
     ps.sprite_angle = ps.heading;
     ps.travel_heading = ps.heading;
-    double lateral = (double)ps.yaw_rate * (double)ps.speed;
+    double lateral = (double)ps.yaw_rate * ps.speed;
     if (lateral > 1.5)
         ps.drive_mode = DRIVE_SLIDE;
     if (lateral < -1.5)
@@ -42,21 +43,21 @@ static void step_grip(PlayState &ps)
 static void step_slide(PlayState &ps)
 {
     move_by_velocity(ps);
-    ps.yaw_rate = (float)((double)ps.yaw_rate * 0.99);
+    ps.yaw_rate = (float)(ps.yaw_rate * 0.99);
     if (ps.travel_heading < ps.heading)
-        ps.yaw_rate = (float)((double)ps.yaw_rate - 0.01);
+        ps.yaw_rate = (float)(ps.yaw_rate - 0.01);
     if (ps.travel_heading > ps.heading)
-        ps.yaw_rate = (float)((double)ps.yaw_rate + 0.01);
+        ps.yaw_rate = (float)(ps.yaw_rate + 0.01);
 
     // 360 / 6.28, not 180 / pi: the steering offset has its own scale.
-    double target = (double)ps.heading - ((double)ps.steer * (double)360.0f) / 6.28;
-    if (target > (double)ps.travel_heading)
-        ps.yaw_rate = (float)((double)ps.yaw_rate - 0.015);
-    if (target < (double)ps.travel_heading)
-        ps.yaw_rate = (float)((double)ps.yaw_rate + 0.015);
+    double target = ps.heading - ((double)ps.steer * 360.0f) / 6.28;
+    if (target > ps.travel_heading)
+        ps.yaw_rate = (float)(ps.yaw_rate - 0.015);
+    if (target < ps.travel_heading)
+        ps.yaw_rate = (float)(ps.yaw_rate + 0.015);
 
     ps.sprite_angle = ps.heading;
-    double gap = (double)ps.travel_heading - (double)ps.heading - (double)ps.steer;
+    double gap = (double)ps.travel_heading - ps.heading - ps.steer;
     if (gap > -1.5 && gap < 1.5)
         ps.drive_mode = DRIVE_GRIP;
 }
@@ -72,26 +73,26 @@ static void step_spin(PlayState &ps)
 
 void step_motion(PlayState &ps)
 {
-    ps.speed = (float)((double)ps.speed * 0.98);
+    ps.speed = (float)(ps.speed * 0.98);
 
     // The heading turns only while the driving view is shown.
     if (ps.view_mode == VIEW_DRIVING) {
         float turn = ps.drive_mode == DRIVE_GRIP ? ps.steer : ps.yaw_rate;
-        ps.heading = (float)((double)ps.speed * (double)turn + (double)ps.heading);
+        ps.heading = (float)((double)ps.speed * turn + ps.heading);
     }
 
     // One test each, strict: exactly 360.0 and 0.0 stay as they are.
     if (ps.heading > 360.0f)
-        ps.heading = (float)((double)ps.heading - (double)360.0f);
+        ps.heading = (float)(ps.heading - 360.0);
     if (ps.heading < 0.0f)
-        ps.heading = (float)((double)ps.heading + (double)360.0f);
+        ps.heading = (float)(ps.heading + 360.0);
 
     // The mouse throttle acts after the turn, so the turn saw the decayed speed.
     if (ps.drive_mode == DRIVE_GRIP) {
         if (ps.mouse_buttons & 1)
-            ps.speed = (float)((double)ps.speed + 0.1);
+            ps.speed = (float)(ps.speed + 0.1);
         if (ps.mouse_buttons & 4)
-            ps.speed = (float)((double)ps.speed - 0.1);
+            ps.speed = (float)(ps.speed - 0.1);
     }
 
     if (ps.drive_mode == DRIVE_GRIP)

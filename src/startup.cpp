@@ -1,5 +1,5 @@
 // Start-up and shutdown of the whole program: the initial play state, SDL,
-// the window, the assets, and releasing them. The game and the tools share it.
+// the window, the assets, and releasing them. The game, tools and tests share it.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -8,7 +8,7 @@
 
 void init_play_state(PlayState &ps)
 {
-    std::memset(&ps, 0, sizeof ps); // fields the game never initialised start at zero
+    std::memset(&ps, 0, sizeof ps); // fields without an initial value start at zero
     ps.screen_width = 640;
     ps.screen_height = 480;
     ps.quit = 0;
@@ -30,29 +30,6 @@ void init_play_state(PlayState &ps)
     ps.sound_chunk = NULL;
 }
 
-// Without a display SDL quietly falls back to a driver that shows nothing, and
-// the game would run unseen until killed. Those drivers count only when asked for.
-static bool display_missing()
-{
-    char name[32] = "";
-    SDL_VideoDriverName(name, sizeof name);
-    bool headless = std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0;
-    return headless && getenv("SDL_VIDEODRIVER") == NULL;
-}
-
-// Says whether no display was named at all, or the one named would not open.
-static void report_missing_display()
-{
-    const char *x11 = getenv("DISPLAY"), *wayland = getenv("WAYLAND_DISPLAY");
-    x11 = x11 != NULL ? x11 : "";
-    wayland = wayland != NULL ? wayland : "";
-    if (*x11 == '\0' && *wayland == '\0')
-        fprintf(stderr, "Näyttöä ei löytynyt: peli tarvitsee X- tai Wayland-näytön (DISPLAY tai WAYLAND_DISPLAY).\n");
-    else
-        fprintf(stderr, "Näyttöön ei saatu yhteyttä (DISPLAY=%s, WAYLAND_DISPLAY=%s): onko näyttöpalvelin käynnissä?\n",
-                x11, wayland);
-}
-
 // Returns 0 when the frame loop may begin, 1 when the program must end with
 // that status (its message printed and SDL shut down).
 int start_up(PlayState &ps)
@@ -64,20 +41,8 @@ int start_up(PlayState &ps)
 
     SDL_Init(SDL_INIT_VIDEO);
     init_play_state(ps);
-    SDL_WM_SetCaption("vorkkeli v. ~0,001 ^-^", NULL);
-    screen = SDL_SetVideoMode(ps.screen_width, ps.screen_height, 32,
-                              SDL_FULLSCREEN | SDL_DOUBLEBUF | SDL_HWSURFACE);
-    if (screen == NULL) { // every frame would draw on nothing
-        fprintf(stderr, "Näyttötilaa ei saatu avattua: %s\n", SDL_GetError());
-        SDL_Quit();
+    if (open_window(ps) != 0)
         return 1;
-    }
-    if (display_missing()) {
-        report_missing_display();
-        screen = NULL; // SDL_Quit releases the display surface
-        SDL_Quit();
-        return 1;
-    }
     load_images();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
         fprintf(stderr, "SDL:n alustus ei onnistunut: %s", SDL_GetError());

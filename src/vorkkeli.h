@@ -19,7 +19,7 @@ enum { TRACK_COLUMNS = 11, TRACK_ROWS = 12, TILE_SIZE = 64 };
 // Tile codes indexed [column][row]; stored column by column.
 typedef int TrackMap[TRACK_COLUMNS][TRACK_ROWS];
 
-// Every variable of the game loop, in the order the game has always kept them.
+// Every variable of the game loop, in this order.
 // Real-valued fields are single precision on purpose: each expression over them
 // is evaluated in double and rounded to float only where it is stored.
 struct PlayState {
@@ -48,8 +48,19 @@ struct PlayState {
     Mix_Chunk *sound_chunk;
 };
 
-// Image handles, null until loaded (images.cpp owns them; vehicle_rotated
-// belongs to the driving view).
+// One frame's input, gathered before the frame's logic runs: whether the event
+// queue asked to quit, then the held keys (indexed by SDL 1.2 key codes,
+// non-zero for held), the pointer's x and the mouse buttons' low 8 bits. The
+// game, the replay tool, the benchmark and the tests all run frames on it.
+struct TicCmd {
+    int quit;
+    int pointer_x;
+    int buttons;
+    Uint8 keys[SDLK_LAST];
+};
+
+// Image handles, null until set (i_video.cpp owns screen, images.cpp the
+// pictures, the driving view vehicle_rotated).
 extern SDL_Surface *screen;
 extern SDL_Surface *kuula;
 extern SDL_Surface *kuva;
@@ -66,11 +77,25 @@ void init_play_state(PlayState &ps);
 int start_up(PlayState &ps);
 void shut_down(PlayState &ps);
 
-// frame.cpp: the event drain, the clear, keys and view of every frame, and
-// a whole frame's work from given inputs (for the tools).
-void drain_events(PlayState &ps);
-void draw_frame(PlayState &ps);
-void run_frame(PlayState &ps, const Uint8 *keys, int pointer_x, int buttons);
+// i_video.cpp: the window, the pointer, and a display that is missing or lost.
+int open_window(const PlayState &ps);
+
+// frame.cpp: the event drain, and one frame from its input.
+int drain_events();
+void run_tic(PlayState &ps, const TicCmd &cmd);
+
+// loop.cpp: frames on the schedule until a quit request or the input's end.
+void run_game_loop(PlayState &ps);
+
+// The platform edge the loop stands on. The game links i_loop.cpp; the replay
+// tool and the tests link their own, with made-up clocks, input and displays.
+long long i_now_ns();
+void i_wait_until_ns(long long when_ns);
+// Reads the held keys, the pointer's x and the buttons into cmd (after the
+// event drain); false when the input has ended (only a script's can).
+bool i_read_controls(TicCmd &cmd);
+// The frame is drawn; show it unless it is too late to.
+void i_finish_frame(const PlayState &ps, bool shown);
 
 // images.cpp
 SDL_Surface *load_image(const char *file_name);
@@ -86,9 +111,8 @@ Mix_Chunk *open_sound();
 void play_sound(Mix_Chunk *sound_chunk);
 void free_sound(Mix_Chunk *&sound_chunk);
 
-// controls.cpp: apply_controls samples SDL; act_on_controls is the logic.
-void apply_controls(PlayState &ps);
-void act_on_controls(PlayState &ps, const Uint8 *keys, int pointer_x, int buttons);
+// controls.cpp
+void apply_controls(PlayState &ps, const TicCmd &cmd);
 
 // motion.cpp
 void step_motion(PlayState &ps);
@@ -111,15 +135,14 @@ void draw_engine_view(PlayState &ps);
 enum { FRAMES_PER_SECOND = 60 };
 struct FrameSchedule {
     long long origin_ns;
-    long long frame; // the frame about to run, or just run
+    long long frame; // the frame about to run, or running
 };
 FrameSchedule start_schedule(long long now_ns);
-// When the next frame may start; after a long stall the schedule restarts from now.
+// When the frame may start; after a long stall the schedule restarts from now.
 long long frame_start(FrameSchedule &schedule, long long now_ns);
-// Counts the frame just drawn; false when it is too late to be shown.
-bool frame_shown(FrameSchedule &schedule, long long now_ns);
-long long monotonic_ns();
-void wait_until_ns(long long when_ns);
+// Whether the frame finished before the next one is due, so may be shown.
+bool frame_in_time(const FrameSchedule &schedule, long long now_ns);
+void next_frame(FrameSchedule &schedule);
 
 // geometry.cpp: nothing in the game calls it.
 void intersect_lines(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,

@@ -11,9 +11,9 @@ PlayState fresh_state()
 
 void step(PlayState &ps, int pointer_x, std::initializer_list<int> held)
 {
-    Uint8 keys[SDLK_LAST] = {};
+    TicCmd cmd = {0, pointer_x, 0, {}};
     for (int key : held)
-        keys[key] = 1;
-    act_on_controls(ps, keys, pointer_x, 0);
+        cmd.keys[key] = 1;
+    apply_controls(ps, cmd);
     step_motion(ps);
 }

@@ -11,7 +11,7 @@
 #include "vorkkeli.h"
 
 static PlayState ps;
-static Uint8 no_keys[SDLK_LAST];
+static TicCmd pointer_right = {0, 500, 0, {}};
 
 // A car at speed with the pointer right, in grip: turning and moving each frame.
 static void reset_car(ViewMode view)
@@ -27,18 +27,18 @@ static void BM_DrivingFrame(benchmark::State &state)
 {
     reset_car(VIEW_DRIVING);
     for (auto _ : state) {
-        run_frame(ps, no_keys, 500, 0);
+        run_tic(ps, pointer_right);
         benchmark::DoNotOptimize(screen->pixels);
     }
 }
 
 static void BM_EngineFrame(benchmark::State &state)
 {
-    static Uint8 f2[SDLK_LAST];
-    f2[SDLK_F2] = 1;
+    static TicCmd f2 = pointer_right;
+    f2.keys[SDLK_F2] = 1;
     reset_car(VIEW_ENGINE);
     for (auto _ : state) {
-        run_frame(ps, f2, 500, 0);
+        run_tic(ps, f2);
         benchmark::DoNotOptimize(screen->pixels);
     }
 }
@@ -46,7 +46,7 @@ static void BM_EngineFrame(benchmark::State &state)
 static void BM_Controls(benchmark::State &state)
 {
     for (auto _ : state)
-        act_on_controls(ps, no_keys, 500, 0);
+        apply_controls(ps, pointer_right);
 }
 
 static void BM_Motion(benchmark::State &state)

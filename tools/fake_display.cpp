@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "vorkkeli.h" // the game's own clock and sleep (pacing.cpp is built in)
+#include "vorkkeli.h" // the game's own clock and sleep (i_timer.cpp is built in)
 
-static const long long start_ns = monotonic_ns(); // the refreshes count from here
+static const long long start_ns = i_now_ns(); // the refreshes count from here
 static long long first_step_ns, last_step_ns, steps, flips, first_cpu_ns, last_cpu_ns, flip_cpu_ns;
 static bool up_was_down, up_unshown;
 
@@ -27,7 +27,7 @@ extern "C" Uint8 *SDL_GetKeyState(int *numkeys)
 {
     static auto real = (Uint8 * (*)(int *)) dlsym(RTLD_NEXT, "SDL_GetKeyState");
     Uint8 *keys = real(numkeys);
-    last_step_ns = monotonic_ns();
+    last_step_ns = i_now_ns();
     last_cpu_ns = cpu_ns();
     if (steps++ == 0)
         first_step_ns = last_step_ns, first_cpu_ns = last_cpu_ns;
@@ -46,11 +46,11 @@ extern "C" int SDL_Flip(SDL_Surface *surface)
     flip_cpu_ns += cpu_ns() - cpu_before;
     flips++;
     if (hz > 0) { // wait for the next refresh
-        long long since = monotonic_ns() - start_ns, period = 1000000000LL / hz;
-        wait_until_ns(start_ns + (since / period + 1) * period);
+        long long since = i_now_ns() - start_ns, period = 1000000000LL / hz;
+        i_wait_until_ns(start_ns + (since / period + 1) * period);
     }
     if (up_unshown && log != NULL)
-        fprintf(log, "%lld\n", monotonic_ns());
+        fprintf(log, "%lld\n", i_now_ns());
     up_unshown = false;
     return result;
 }

@@ -1,5 +1,6 @@
-// vorkkeli-replay: runs the game's own frames from a script of inputs on
-// standard input, prints the state after each frame, and can save frames as PNG.
+// vorkkeli-replay: the game's own start-up, frame loop and shutdown, on a
+// script of inputs from standard input and a made-up clock that is never late;
+// prints the state after each frame and can save frames as PNG.
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -14,11 +15,6 @@
 
 static const char USAGE[] = "usage: vorkkeli-replay [--shot FRAME:FILE.png]... < script\n";
 
-struct FrameInput {
-    int pointer_x;
-    int buttons;
-    Uint8 keys[SDLK_LAST];
-};
 
 static bool parse_int(const std::string &text, long lo, long hi, int *out)
 {
@@ -33,8 +29,9 @@ static bool parse_int(const std::string &text, long lo, long hi, int *out)
     return true;
 }
 
-// "MOUSE_X BUTTONS KEYS", KEYS comma-separated SDL 1.2 key codes or "-".
-static bool parse_frame(const std::string &line, FrameInput *in)
+// "MOUSE_X BUTTONS KEYS", KEYS comma-separated SDL 1.2 key codes or "-";
+// Escape (27) among them is pressed, not held: see read_next_line.
+static bool parse_frame(const std::string &line, TicCmd *in)
 {
     std::istringstream fields(line);
     std::string x, buttons, keys, extra;
@@ -58,9 +55,9 @@ static bool parse_frame(const std::string &line, FrameInput *in)
     return keys.back() != ',';
 }
 
-static void print_state(long frame, const PlayState &ps)
+static void print_state(long long frame, const PlayState &ps)
 {
-    printf("%ld view=%d drive=%d speed=%.9g steer=%.9g heading=%.9g yaw=%.9g travel=%.9g sprite=%.9g "
+    printf("%lld view=%d drive=%d speed=%.9g steer=%.9g heading=%.9g yaw=%.9g travel=%.9g sprite=%.9g "
            "pos=%.9g,%.9g vel=%.9g,%.9g piston=%.9g,%.9g\n",
            frame, ps.view_mode, ps.drive_mode, ps.speed, ps.steer, ps.heading, ps.yaw_rate,
            ps.travel_heading, ps.sprite_angle, ps.pos_x, ps.pos_y, ps.vel_x, ps.vel_y,
@@ -83,9 +80,78 @@ static bool parse_shots(int argc, char **argv, std::map<long, std::string> *shot
     return true;
 }
 
+static std::map<long, std::string> shots;
+static int status = 0;
+static long long frame = 0, line_number = 0, now_ns = 0;
+static bool have_line = false;
+static TicCmd next;
+
+// Reads the next frame's line ahead, between frames, as a real key press
+// arrives: an Escape in it goes into SDL's queue as a key-down, for the next
+// frame's event drain to find. A malformed line ends the input.
+static void read_next_line()
+{
+    std::string line;
+    have_line = false;
+    while (std::getline(std::cin, line)) {
+        line_number++;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#')
+            continue;
+        if (!parse_frame(line, &next)) {
+            fprintf(stderr, "vorkkeli-replay: line %lld is not \"MOUSE_X BUTTONS KEYS\": %s\n", line_number,
+                    line.c_str());
+            status = 2;
+            return;
+        }
+        if (next.keys[SDLK_ESCAPE]) {
+            SDL_Event escape = {};
+            escape.type = SDL_KEYDOWN;
+            escape.key.state = SDL_PRESSED;
+            escape.key.keysym.sym = SDLK_ESCAPE;
+            SDL_PushEvent(&escape);
+        }
+        have_line = true;
+        return;
+    }
+}
+
+// The made-up clock: waiting takes no time and nothing else does either, so
+// every frame starts on its slot and is shown.
+long long i_now_ns()
+{
+    return now_ns;
+}
+
+void i_wait_until_ns(long long when_ns)
+{
+    now_ns = when_ns > now_ns ? when_ns : now_ns;
+}
+
+bool i_read_controls(TicCmd &cmd)
+{
+    if (!have_line)
+        return false;
+    cmd.pointer_x = next.pointer_x;
+    cmd.buttons = next.buttons;
+    std::memcpy(cmd.keys, next.keys, sizeof cmd.keys);
+    return true;
+}
+
+void i_finish_frame(const PlayState &ps, bool shown)
+{
+    frame++;
+    print_state(frame, ps);
+    auto shot = shots.find(frame);
+    if (shown && shot != shots.end() && save_png(screen, shot->second.c_str()) != 0)
+        status = 1;
+    if (!ps.quit)
+        read_next_line();
+}
+
 int main(int argc, char *argv[])
 {
-    std::map<long, std::string> shots;
     if (!parse_shots(argc, argv, &shots)) {
         fputs(USAGE, stderr);
         return 2;
@@ -94,30 +160,8 @@ int main(int argc, char *argv[])
     static PlayState ps;
     if (start_up(ps) != 0)
         return 1;
-
-    int status = 0;
-    long frame = 0, line_number = 0;
-    static FrameInput in;
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        line_number++;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#')
-            continue;
-        if (!parse_frame(line, &in)) {
-            fprintf(stderr, "vorkkeli-replay: line %ld is not \"MOUSE_X BUTTONS KEYS\": %s\n", line_number,
-                    line.c_str());
-            status = 2;
-            break;
-        }
-        frame++;
-        run_frame(ps, in.keys, in.pointer_x, in.buttons);
-        print_state(frame, ps);
-        auto shot = shots.find(frame);
-        if (shot != shots.end() && save_png(screen, shot->second.c_str()) != 0)
-            status = 1;
-    }
+    read_next_line();
+    run_game_loop(ps);
     fflush(stdout);
     shut_down(ps);
     return status;

@@ -1,7 +1,7 @@
 # The replay of tests/golden/drive.txt against its expected trace, byte for
 # byte, and three of its frames against the expected pictures, pixel for pixel.
-# GOLDEN_UPDATE=1 writes the expected files anew; look at every change
-# (git diff, and the pictures themselves) before committing it.
+# GOLDEN_UPDATE=1 prints what changed (trace lines, differing pixels per
+# picture) and writes the expected files anew.
 source "$(dirname "$0")/lib.sh"
 golden=$TESTS/golden
 shots=(40:grip 168:engine 784:marks)
@@ -11,9 +11,14 @@ for shot in "${shots[@]}"; do args+=(--shot "${shot%:*}:$work/${shot#*:}.png"); 
 (cd "$ASSETS" && SDL_VIDEODRIVER=dummy "$VORKKELI_REPLAY" "${args[@]}") \
   <"$golden/drive.txt" >"$work/drive.trace" 2>"$work/stderr"
 check "nothing on stderr" "" "$(visible "$work/stderr")"
-if [ -n "${GOLDEN_UPDATE:-}" ]; then
+if [ -n "${GOLDEN_UPDATE:-}" ]; then # says what changed, then writes it
+  diff "$golden/drive.trace" "$work/drive.trace" | grep '^[<>]' | head -n 20 || echo "trace: no line changed"
+  for shot in "${shots[@]}"; do
+    name=${shot#*:}
+    echo "$name.png: $(compare -metric AE "$golden/$name.png" "$work/$name.png" null: 2>&1) pixels differ"
+  done
   cp "$work"/*.png "$work/drive.trace" "$golden/"
-  echo "rewrote the expected files in $golden"
+  echo "rewrote the expected files in $golden: read the diff and look at the pictures before committing"
   exit 0
 fi
 

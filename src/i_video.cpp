@@ -1,0 +1,78 @@
+// The window: its title and full-screen mode, the pointer put where the game
+// reads it, and a display that is missing at start or goes away mid-game.
+#include <X11/Xlib.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "vorkkeli.h"
+
+SDL_Surface *screen = NULL;
+
+static bool video_driver_is(const char *name)
+{
+    char driver[32] = "";
+    SDL_VideoDriverName(driver, sizeof driver);
+    return std::strcmp(driver, name) == 0;
+}
+
+// Without a display SDL quietly falls back to a driver that shows nothing, and
+// the game would run unseen until killed. Those drivers count only when asked for.
+static bool display_missing()
+{
+    bool headless = video_driver_is("offscreen") || video_driver_is("dummy");
+    return headless && getenv("SDL_VIDEODRIVER") == NULL;
+}
+
+// Says whether no display was named at all, or the one named would not open.
+static void report_missing_display()
+{
+    const char *x11 = getenv("DISPLAY"), *wayland = getenv("WAYLAND_DISPLAY");
+    x11 = x11 != NULL ? x11 : "";
+    wayland = wayland != NULL ? wayland : "";
+    if (*x11 == '\0' && *wayland == '\0')
+        fprintf(stderr, "Näyttöä ei löytynyt: peli tarvitsee X- tai Wayland-näytön (DISPLAY tai WAYLAND_DISPLAY).\n");
+    else
+        fprintf(stderr, "Näyttöön ei saatu yhteyttä (DISPLAY=%s, WAYLAND_DISPLAY=%s): onko näyttöpalvelin käynnissä?\n",
+                x11, wayland);
+}
+
+// Xlib ends the process from inside whatever call found the X server gone.
+// Its own exit would run the libraries' destructors while SDL's audio thread
+// still plays, which can crash; so the sound is stopped first, and the
+// process ends without touching the dead connection again.
+static int display_lost(Display *)
+{
+    fprintf(stderr, "Yhteys näyttöön katkesi: peli päättyy.\n");
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    _exit(1);
+}
+
+// Returns 0 with screen set, or 1 with the reason printed and SDL shut down.
+int open_window(const PlayState &ps)
+{
+    SDL_WM_SetCaption("vorkkeli v. ~0,001 ^-^", NULL);
+    screen = SDL_SetVideoMode(ps.screen_width, ps.screen_height, 32,
+                              SDL_FULLSCREEN | SDL_DOUBLEBUF | SDL_HWSURFACE);
+    if (screen == NULL) { // every frame would draw on nothing
+        fprintf(stderr, "Näyttötilaa ei saatu avattua: %s\n", SDL_GetError());
+        SDL_Quit();
+        return 1;
+    }
+    if (display_missing()) {
+        report_missing_display();
+        screen = NULL; // SDL_Quit releases the display surface
+        SDL_Quit();
+        return 1;
+    }
+    if (video_driver_is("x11"))
+        XSetIOErrorHandler(display_lost);
+    // Until the pointer first moves, SDL may place it by a guess that ignores
+    // the letterbox of a larger screen; put it where the game reads it, at
+    // the centre, straight ahead.
+    SDL_WarpMouse((Uint16)(ps.screen_width / 2), (Uint16)(ps.screen_height / 2));
+    return 0;
+}

@@ -1,0 +1,120 @@
+// The game's own start-up, frame loop and shutdown on a made-up machine
+// (i_fake.cpp): steps and pictures on made-up displays, the event drain, and
+// the window a player gets. SDL runs with its dummy drivers.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "support.h"
+
+class Loop : public testing::Test {
+protected:
+    PlayState ps;
+    void SetUp() override
+    {
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        machine = FakeMachine();
+        machine.frame_cost_ns = 2 * MS;
+        machine.input_ends_ns = 10 * NS;
+        machine.input_steps = machine.stall_step = -1;
+        machine.input.pointer_x = 320;
+        ASSERT_EQ(start_up(ps), 0);
+    }
+    void TearDown() override { shut_down(ps); }
+    void queue(int type, SDLKey key = SDLK_UNKNOWN)
+    {
+        SDL_Event event = {};
+        event.type = (Uint8)type;
+        event.key.keysym.sym = key;
+        event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+        ASSERT_EQ(SDL_PushEvent(&event), 0);
+    }
+};
+
+TEST_F(Loop, StartsFullScreenWithTheTitleAndThePointerAtTheCentre)
+{
+    char *title = NULL;
+    SDL_WM_GetCaption(&title, NULL);
+    EXPECT_STREQ(title, "vorkkeli v. ~0,001 ^-^");
+    EXPECT_EQ(screen->w, 640);
+    EXPECT_EQ(screen->h, 480);
+    EXPECT_EQ(screen->format->BitsPerPixel, 32);
+    EXPECT_TRUE(screen->flags & SDL_FULLSCREEN);
+}
+
+// Ten made-up seconds on each display: 600 steps whatever it does, every
+// picture shown that is ready in time, none of those that are not.
+TEST_F(Loop, SixtyStepsASecondOnEveryDisplay)
+{
+    struct Row { const char *display; long long hz, present_ns, pictures; } rows[] = {
+        {"no vsync", 0, 0, 600}, {"60 Hz", 60, 0, 600}, {"144 Hz", 144, 0, 600},
+        {"240 Hz", 240, 0, 600}, {"48 Hz", 48, 0, 480}, {"slow present", 0, NS / 48, 423},
+    };
+    for (const Row &row : rows) {
+        machine.now_ns = machine.steps = machine.pictures = 0;
+        machine.refresh_hz = row.hz;
+        machine.present_ns = row.present_ns;
+        run_game_loop(ps);
+        // On the 48 Hz display the frame due at 10 s samples just after it.
+        EXPECT_EQ(machine.steps, row.hz == 48 ? 599 : 600) << row.display;
+        EXPECT_EQ(machine.pictures, row.pictures) << row.display;
+    }
+}
+
+// The eleventh frame takes 250 ms more: it is not shown, and the schedule
+// starts again after it (35 more frames in the second) instead of running
+// the missed frames in a burst.
+TEST_F(Loop, AStallRestartsTheSchedule)
+{
+    machine.input_ends_ns = 1 * NS;
+    machine.stall_step = 10;
+    machine.stall_ns = 250 * MS;
+    run_game_loop(ps);
+    EXPECT_EQ(machine.steps, 11 + 35);
+    EXPECT_EQ(machine.pictures, 10 + 35);
+}
+
+// Events queued before a run of at most three frames: how many frames run.
+// Only an Escape key-down or the close request quits, the frame that drains it
+// is still run and shown, and the whole queue is drained each frame.
+TEST_F(Loop, TheEventDrain)
+{
+    struct Row { const char *events; std::vector<std::pair<int, SDLKey>> queued; long long frames; } rows[] = {
+        {"nothing", {}, 3},
+        {"Escape down", {{SDL_KEYDOWN, SDLK_ESCAPE}}, 1},
+        {"Escape up", {{SDL_KEYUP, SDLK_ESCAPE}}, 3},
+        {"other keys, the mouse", {{SDL_KEYDOWN, SDLK_a}, {SDL_KEYUP, SDLK_a}, {SDL_MOUSEMOTION, SDLK_UNKNOWN},
+                                   {SDL_MOUSEBUTTONDOWN, SDLK_UNKNOWN}}, 3},
+        {"close request", {{SDL_QUIT, SDLK_UNKNOWN}}, 1},
+        {"Escape fourth of five", {{SDL_KEYDOWN, SDLK_a}, {SDL_KEYDOWN, SDLK_b}, {SDL_KEYDOWN, SDLK_c},
+                                   {SDL_KEYDOWN, SDLK_ESCAPE}, {SDL_KEYDOWN, SDLK_d}}, 1},
+    };
+    for (const Row &row : rows) {
+        ps.quit = 0;
+        machine.steps = machine.pictures = 0;
+        machine.input_steps = 3;
+        drain_events(); // whatever SDL queued of its own
+        for (auto &event : row.queued)
+            queue(event.first, event.second);
+        run_game_loop(ps);
+        EXPECT_EQ(machine.steps, row.frames) << row.events;
+        EXPECT_EQ(machine.pictures, row.frames) << row.events;
+        EXPECT_EQ(ps.quit, row.frames == 1 ? 1 : 0) << row.events;
+        SDL_Event left;
+        EXPECT_EQ(SDL_PollEvent(&left), 0) << row.events << ": left in the queue";
+    }
+}
+
+// The frame a quit arrives in still runs its controls and motion.
+TEST_F(Loop, TheQuittingFrameStillSteps)
+{
+    machine.input.pointer_x = 500;
+    queue(SDL_KEYDOWN, SDLK_ESCAPE);
+    run_game_loop(ps);
+    EXPECT_EQ(ps.steer, 0.5f);
+    EXPECT_EQ(ps.heading, 0.49f);
+}
