@@ -12,13 +12,14 @@ play_packages=(
 # Without a display, `play` records a demo drive as a GIF instead.
 demo_packages=("${play_packages[@]}" imagemagick)
 # Tests add GoogleTest, Google Benchmark (the benchmark is built with them), a
-# private X server with the means to drive and read it, the tools that make
-# and compare pictures and sound, and what the Debian package needs: dpkg-dev
-# for dpkg-shlibdeps, file (CPack finds the executables with it) and the
-# desktop entry's validator.
+# private X server with a window manager (SDL goes full screen through one)
+# and the means to drive and read it, the tools that make and compare
+# pictures and sound, and what the Debian package needs: dpkg-dev for
+# dpkg-shlibdeps, file (CPack finds the executables with it) and the desktop
+# entry's validator.
 test_packages=(
   "${play_packages[@]}"
-  libgtest-dev libbenchmark-dev xvfb xdotool imagemagick sox python3 dpkg-dev file desktop-file-utils
+  libgtest-dev libbenchmark-dev xvfb xdotool matchbox-window-manager imagemagick sox python3 dpkg-dev file desktop-file-utils
 )
 measure_packages=("${test_packages[@]}" valgrind time)
 

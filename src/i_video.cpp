@@ -51,6 +51,26 @@ static int display_lost(Display *)
     _exit(1);
 }
 
+// Puts the pointer where the game reads x at the centre. SDL 1.2 on SDL2 may
+// take the warp in the window's own pixels instead of through the letterbox
+// of a larger screen, so the pointer is moved again by what the read-back
+// says (a secant step, since the two scales differ) until it reads right.
+static void centre_pointer(int width, int height)
+{
+    int target = width / 2, at = target, read = 0, last_at = 0, last_read = 0;
+    for (int tries = 0; tries < 6; tries++) {
+        SDL_WarpMouse((Uint16)at, (Uint16)(height / 2));
+        SDL_PumpEvents();
+        SDL_GetMouseState(&read, NULL);
+        if (read == target)
+            return;
+        int next = at + (target - read);
+        if (tries > 0 && read != last_read)
+            next = at + (int)((double)(target - read) * (at - last_at) / (read - last_read));
+        last_at = at, last_read = read, at = next;
+    }
+}
+
 // Returns 0 with screen set, or 1 with the reason printed and SDL shut down.
 int open_window(const PlayState &ps)
 {
@@ -71,8 +91,7 @@ int open_window(const PlayState &ps)
     if (video_driver_is("x11"))
         XSetIOErrorHandler(display_lost);
     // Until the pointer first moves, SDL may place it by a guess that ignores
-    // the letterbox of a larger screen; put it where the game reads it, at
-    // the centre, straight ahead.
-    SDL_WarpMouse((Uint16)(ps.screen_width / 2), (Uint16)(ps.screen_height / 2));
+    // the letterbox of a larger screen; put it at the centre, straight ahead.
+    centre_pointer(ps.screen_width, ps.screen_height);
     return 0;
 }
