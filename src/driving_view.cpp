@@ -33,6 +33,7 @@ static void draw_vehicle(const PlayState &ps)
     SDL_Surface *turned = rotozoomSurface(volvo, sprite_rotation(ps), 1.0, 1);
     if (turned == NULL)
         return;
+    make_black_transparent(turned);
     SDL_FreeSurface(vehicle_rotated);
     vehicle_rotated = turned;
 

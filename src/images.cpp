@@ -72,6 +72,25 @@ void apply_colour_keys()
     set_key(piston, 255, 0, 255);
 }
 
+// The car's black is transparent, as its colour key says. A turned copy has
+// an alpha channel, and SDL 1.2 blends such a surface by its alpha and
+// ignores its colour key (only some versions of SDL 1.2 on SDL2 match the key
+// first), so in the copy the rule is kept as alpha: exactly black pixels get
+// alpha 0, and nothing else changes.
+void make_black_transparent(SDL_Surface *image)
+{
+    if (image == NULL || image->format->BytesPerPixel != 4 || image->format->Amask == 0)
+        return;
+    SDL_LockSurface(image);
+    for (int y = 0; y < image->h; y++) {
+        Uint32 *row = (Uint32 *)((Uint8 *)image->pixels + y * image->pitch);
+        for (int x = 0; x < image->w; x++)
+            if ((row[x] & ~image->format->Amask) == 0)
+                row[x] = 0;
+    }
+    SDL_UnlockSurface(image);
+}
+
 // Shutdown order. Freeing the display surface is a no-op that SDL_Quit completes.
 void free_images()
 {

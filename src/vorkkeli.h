@@ -103,6 +103,7 @@ void blit_region(SDL_Surface *dst, SDL_Surface *src, int dst_x, int dst_y, int d
                  int src_x, int src_y, int src_w, int src_h);
 void load_images();
 void apply_colour_keys();
+void make_black_transparent(SDL_Surface *image);
 void free_images();
 
 // sound.cpp

@@ -8,7 +8,7 @@
 
 #include "support.h"
 
-class Loop : public testing::Test {
+class Game : public testing::Test {
 protected:
     PlayState ps;
     void SetUp() override
@@ -35,7 +35,7 @@ protected:
     }
 };
 
-TEST_F(Loop, StartsFullScreenWithTheTitleAndThePointerAtTheCentre)
+TEST_F(Game, StartsFullScreenWithTheTitleAndThePointerAtTheCentre)
 {
     char *title = NULL;
     SDL_WM_GetCaption(&title, NULL);
@@ -48,7 +48,7 @@ TEST_F(Loop, StartsFullScreenWithTheTitleAndThePointerAtTheCentre)
 
 // Ten made-up seconds on each display: 600 steps whatever it does, every
 // picture shown that is ready in time, none of those that are not.
-TEST_F(Loop, SixtyStepsASecondOnEveryDisplay)
+TEST_F(Game, SixtyStepsASecondOnEveryDisplay)
 {
     struct Row { const char *display; long long hz, present_ns, pictures; } rows[] = {
         {"no vsync", 0, 0, 600}, {"60 Hz", 60, 0, 600}, {"144 Hz", 144, 0, 600},
@@ -68,7 +68,7 @@ TEST_F(Loop, SixtyStepsASecondOnEveryDisplay)
 // The eleventh frame takes 250 ms more: it is not shown, and the schedule
 // starts again after it (35 more frames in the second) instead of running
 // the missed frames in a burst.
-TEST_F(Loop, AStallRestartsTheSchedule)
+TEST_F(Game, AStallRestartsTheSchedule)
 {
     machine.input_ends_ns = 1 * NS;
     machine.stall_step = 10;
@@ -81,7 +81,7 @@ TEST_F(Loop, AStallRestartsTheSchedule)
 // Events queued before a run of at most three frames: how many frames run.
 // Only an Escape key-down or the close request quits, the frame that drains it
 // is still run and shown, and the whole queue is drained each frame.
-TEST_F(Loop, TheEventDrain)
+TEST_F(Game, TheEventDrain)
 {
     struct Row { const char *events; std::vector<std::pair<int, SDLKey>> queued; long long frames; } rows[] = {
         {"nothing", {}, 3},
@@ -110,11 +110,30 @@ TEST_F(Loop, TheEventDrain)
 }
 
 // The frame a quit arrives in still runs its controls and motion.
-TEST_F(Loop, TheQuittingFrameStillSteps)
+TEST_F(Game, TheQuittingFrameStillSteps)
 {
     machine.input.pointer_x = 500;
     queue(SDL_KEYDOWN, SDLK_ESCAPE);
     run_game_loop(ps);
     EXPECT_EQ(ps.steer, 0.5f);
     EXPECT_EQ(ps.heading, 0.49f);
+}
+
+// The turned car keeps volvo's black transparent as alpha, whatever SDL 1.2
+// would make of the copy's colour key: its corner (black, outside the car)
+// has alpha 0, and its middle (the car's body) stays opaque.
+TEST_F(Game, TheTurnedCarsBlackIsTransparent)
+{
+    machine.input_steps = 1;
+    machine.input.pointer_x = 500;
+    run_game_loop(ps);
+    ASSERT_NE(vehicle_rotated, nullptr);
+    auto alpha = [](int x, int y) {
+        Uint32 pixel = ((Uint32 *)((Uint8 *)vehicle_rotated->pixels + y * vehicle_rotated->pitch))[x];
+        Uint8 r, g, b, a;
+        SDL_GetRGBA(pixel, vehicle_rotated->format, &r, &g, &b, &a);
+        return a;
+    };
+    EXPECT_EQ(alpha(0, 0), 0);
+    EXPECT_EQ(alpha(vehicle_rotated->w / 2, vehicle_rotated->h / 2), 255);
 }
