@@ -26,17 +26,36 @@ static bool display_missing()
     return headless && getenv("SDL_VIDEODRIVER") == NULL;
 }
 
+// Prints an environment value as " NAME=value" after separator, with control
+// bytes and backslashes escaped so that nothing in it acts on the terminal;
+// an unset or empty variable prints nothing. Returns whether it printed.
+static bool print_variable(const char *name, const char *separator)
+{
+    const char *value = getenv(name);
+    if (value == NULL || *value == '\0')
+        return false;
+    fprintf(stderr, "%s%s=", separator, name);
+    for (const unsigned char *c = (const unsigned char *)value; *c != '\0'; c++) {
+        if (*c < 0x20 || *c == 0x7f || *c == '\\')
+            fprintf(stderr, "\\x%02x", *c);
+        else
+            fputc(*c, stderr);
+    }
+    return true;
+}
+
 // Says whether no display was named at all, or the one named would not open.
 static void report_missing_display()
 {
     const char *x11 = getenv("DISPLAY"), *wayland = getenv("WAYLAND_DISPLAY");
-    x11 = x11 != NULL ? x11 : "";
-    wayland = wayland != NULL ? wayland : "";
-    if (*x11 == '\0' && *wayland == '\0')
+    if ((x11 == NULL || *x11 == '\0') && (wayland == NULL || *wayland == '\0')) {
         fprintf(stderr, "Näyttöä ei löytynyt: peli tarvitsee X- tai Wayland-näytön (DISPLAY tai WAYLAND_DISPLAY).\n");
-    else
-        fprintf(stderr, "Näyttöön ei saatu yhteyttä (DISPLAY=%s, WAYLAND_DISPLAY=%s): onko näyttöpalvelin käynnissä?\n",
-                x11, wayland);
+        return;
+    }
+    fprintf(stderr, "Näyttöön ei saatu yhteyttä (");
+    bool named = print_variable("DISPLAY", "");
+    print_variable("WAYLAND_DISPLAY", named ? ", " : "");
+    fprintf(stderr, "): onko näyttöpalvelin käynnissä?\n");
 }
 
 // Xlib ends the process from inside whatever call found the X server gone.

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Without a display: drives the scripted demo (docs/demo-drive.txt) through
-# vorkkeli-replay and writes it as an animated GIF, by default build/demo.gif.
+# vorkkeli-replay and writes it as an animated GIF, by default build/demo.gif
+# (or, where build/ cannot be written, a folder under /tmp). Prints its path.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 gif=${1:-$top/build/demo.gif}
+if [ -z "${1:-}" ] && ! [ -w "$top/build" ]; then
+  gif=$(mktemp -d "${TMPDIR:-/tmp}/vorkkeli-demo.XXXXXX")/demo.gif
+fi
 frames=$(mktemp -d)
 trap 'rm -rf "$frames"' EXIT
 

@@ -24,8 +24,8 @@ while IFS='|' read -r program environment spoil status expected; do
   program=$(echo $program) environment=$(echo $environment) spoil=$(echo $spoil) expected=${expected# }
   [ "$program" == game ] && binary=$VORKKELI || binary=$VORKKELI_REPLAY
   actual=0
-  # shellcheck disable=SC2086 # the environment column is a list of env(1) arguments
-  (cd "$work/run" && printf '%s\n' "$script" | env $environment "$binary" >"$work/stdout" 2>"$work/stderr") ||
+  eval "arguments=($environment)" # env(1) arguments, in the shell's quoting
+  (cd "$work/run" && printf '%s\n' "$script" | env "${arguments[@]}" "$binary" >"$work/stdout" 2>"$work/stderr") ||
     actual=$?
   what="$program ${environment:+$environment }${spoil:+($spoil)}"
   check "$what: status" "${status// /}" "$actual"

@@ -1,4 +1,5 @@
-# The real game as a player gets it: installed into a prefix and started from
+# The real game as a player gets it: installed into a prefix (and in the end
+# uninstalled from it) and started from
 # an unrelated folder, full screen on a 1280x720 private X server with a
 # window manager. Played: the title, the letterboxed picture, no steering
 # before the pointer moves, the pointer's x steering while a mouse button
@@ -8,7 +9,7 @@
 # condition that stays true once reached, and the steering is watched with the
 # game stopped (SIGSTOP) between short slices of play.
 source "$(dirname "$0")/lib.sh"
-cmake --install "$BUILD" --prefix "$work/prefix" >/dev/null
+"$TESTS/../scripts/install.sh" "$work/prefix" "$BUILD" >/dev/null
 game_command=$work/prefix/bin/vorkkeli
 
 start_x() { # width height: a private X server; sets DISPLAY and xserver
@@ -63,13 +64,17 @@ sys.exit(0 if {'started': out.strip(b'\0'), 'twice': wav[wav.index(b'data') + 8:
 start_x 1280 720
 matchbox-window-manager -use_titlebar no &>"$work/wm.log" &
 pids+=($!)
+# SDL asks the window manager for full screen: it must be up first.
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_for 30 wm_up || check "the window manager starts" yes no
 # Left where the game would read it as steering right if it took the pointer
 # by a guess that ignores the letterbox (x 406 of 640 is straight ahead).
 xdotool mousemove --sync 770 300
 start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw"
 check "the window's title" "vorkkeli v. ~0,001 ^-^" "$(xdotool getwindowname "$window")"
-check "the window covers the screen" "0,0 1280x720" \
-  "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9,]*\).*/\1/p;s/.*Geometry: //p' | paste -sd ' ')"
+geometry() { xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9,]*\).*/\1/p;s/.*Geometry: //p' | paste -sd ' '; }
+wait_for 30 eval '[ "$(geometry)" == "0,0 1280x720" ] && [ "$(box lit)" == 960x720+160+0 ]' || true
+check "the window covers the screen" "0,0 1280x720" "$(geometry)"
 check "the picture is 640x480 scaled 1.5 times between black bars, not stretched" "960x720+160+0" "$(box lit)"
 
 # The car starts at (320, 240), speed 1, and coasts straight up to rest.
@@ -122,4 +127,7 @@ start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null
 kill -KILL "$xserver"
 stop_game "losing the display" 1
 check "losing the display: the last line says so" "Yhteys näyttöön katkesi: peli päättyy." "$(tail -n 1 "$work/stderr")"
+
+"$TESTS/../scripts/uninstall.sh" "$work/prefix" >/dev/null
+check "uninstalled: nothing is left in the prefix" "" "$(find "$work/prefix" -mindepth 1)"
 finish
