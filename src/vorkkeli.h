@@ -145,6 +145,31 @@ long long frame_start(FrameSchedule &schedule, long long now_ns);
 bool frame_in_time(const FrameSchedule &schedule, long long now_ns);
 void next_frame(FrameSchedule &schedule);
 
+// display_lock.cpp: near 60 Hz the display paces the game, one step per
+// refresh, each frame started as late as its cost allows; elsewhere the
+// schedule does. Pure: the loop passes in the times it observed.
+enum { PACE_SCHEDULE, PACE_PROBE, PACE_LOCKED };
+enum { WORK_SAMPLES = 64 };
+struct FramePacer {
+    int mode;
+    FrameSchedule schedule;            // followed unless locked
+    long long period_ns, refresh_ns;   // the display's refresh as estimated: period, and the latest seen
+    long long last_return_ns;          // when the last shown frame's flip returned
+    int steady;                        // shown frames in a row whose returns were one 60 Hz period apart
+    int probe_left, probe_hits;
+    long long next_probe_frame;
+    long long target_ns;               // locked: the refresh this frame aims at
+    int off_refresh, hits, misses;
+    long long safety_ns;
+    long long work_ns[WORK_SAMPLES];   // the latest frames' own work, sampling to flip
+    int work_count;
+};
+FramePacer start_pacer(long long now_ns);
+long long pacer_frame_start(FramePacer &pacer, long long now_ns);
+bool pacer_may_show(const FramePacer &pacer, long long drawn_ns);
+void pacer_frame_done(FramePacer &pacer, long long sampled_ns, long long drawn_ns, bool shown,
+                      long long returned_ns);
+
 // geometry.cpp: nothing in the game calls it.
 void intersect_lines(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
                      float *out_x, float *out_y);

@@ -3,28 +3,61 @@
 #ifndef TEST_SUPPORT_H
 #define TEST_SUPPORT_H
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <initializer_list>
+#include <vector>
 
 #include "vorkkeli.h"
 
-static const long long NS = 1000000000LL, MS = 1000000LL;
+static const long long NS = 1000000000LL, MS = 1000000LL, US = 1000LL;
 
 PlayState fresh_state();
 // One frame of controls and motion with the pointer at x and these keys held.
 void step(PlayState &ps, int pointer_x, std::initializer_list<int> held = {});
 
-// What the loop's platform edge does in the tests (i_fake.cpp).
+// What the loop's platform edge does in the tests (i_fake.cpp). The display
+// refreshes at every multiple of refresh_ns from time 0.
 struct FakeMachine {
     long long now_ns;
-    long long frame_cost_ns;  // a frame's work, between sampling and the flip
+    long long frame_cost_ns;        // a frame's work, between sampling and the flip
     long long stall_step, stall_ns; // the frame counted stall_step (from 0) takes this much more
-    long long refresh_hz;     // a shown frame's flip waits for a refresh; 0: it does not
-    long long present_ns;     // a shown frame's flip costs this much first
-    long long input_ends_ns;  // the input ends once the clock reaches this
-    long long input_steps;    // or after this many frames
-    TicCmd input;             // what every frame samples
+    long long refresh_ns;           // the refresh period; 0: flips do not wait
+    long long present_ns;           // a shown frame's flip costs this much before it waits
+    long long jitter_ns;            // a waiting flip wakes up to this much after the refresh
+    unsigned long long seed;        // of the jitter, so each test sees the same
+    size_t queue;                   // flips return at once until this many pictures wait; 0: each waits
+    long long switch_step, switch_refresh_ns; // from this step on the display refreshes so
+    long long input_ends_ns;        // the input ends once the clock reaches this
+    long long input_steps;          // or after this many frames
+    TicCmd input;                   // what every frame samples
     long long steps, pictures;
+    long long sampled_ns;
+    std::vector<long long> waiting;    // queued pictures' refreshes
+    std::vector<long long> latency_ns; // each shown step: sampling to the refresh that shows it
 };
 extern FakeMachine machine;
+
+// The game's own start-up on SDL's dummy drivers, on a made-up machine that
+// runs ten seconds of frames of 2 ms with the pointer straight ahead.
+class Game : public testing::Test {
+protected:
+    PlayState ps;
+    void SetUp() override
+    {
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        machine = FakeMachine();
+        machine.frame_cost_ns = 2 * MS;
+        machine.input_ends_ns = 10 * NS;
+        machine.input_steps = machine.stall_step = machine.switch_step = -1;
+        machine.input.pointer_x = 320;
+        ASSERT_EQ(start_up(ps), 0);
+    }
+    void TearDown() override { shut_down(ps); }
+};
 
 #endif

@@ -1,19 +1,30 @@
 // A preload library for measuring the real game's pacing: SDL_Flip becomes a
-// display of FAKE_DISPLAY_HZ refreshes a second (0 or unset: one that does not
-// wait), the game's steps are counted at each frame's key-state query, and the
-// time at which a newly pressed Up is first shown is logged to FAKE_DISPLAY_LOG.
-// Rates and CPU use are reported between the first and the last step.
+// made-up display. FAKE_DISPLAY_HZ refreshes a second (fractions allowed; 0 or
+// unset: a flip that does not wait), a present that costs FAKE_DISPLAY_PRESENT_US
+// first, up to FAKE_DISPLAY_JITTER_US of wake-up lateness, and with
+// FAKE_DISPLAY_QUEUE=N a flip that returns at once until N pictures wait.
+// Steps are counted at each frame's key-state query; for each newly pressed Up
+// the refresh that first shows it is logged to FAKE_DISPLAY_LOG. Rates and CPU
+// use are reported between the first and the last step.
 #include <dlfcn.h>
 #include <sys/resource.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <deque>
 
 #include "vorkkeli.h" // the game's own clock and sleep (i_timer.cpp is built in)
 
 static const long long start_ns = i_now_ns(); // the refreshes count from here
 static long long first_step_ns, last_step_ns, steps, flips, first_cpu_ns, last_cpu_ns, flip_cpu_ns;
 static bool up_was_down, up_unshown;
+
+static double setting(const char *name)
+{
+    const char *value = getenv(name);
+    return value != NULL ? atof(value) : 0.0;
+}
 
 static long long cpu_ns()
 {
@@ -36,21 +47,53 @@ extern "C" Uint8 *SDL_GetKeyState(int *numkeys)
     return keys;
 }
 
+static long long refresh_after(long long when_ns, double period_ns)
+{
+    return start_ns + (long long)((std::floor((when_ns - start_ns) / period_ns) + 1) * period_ns);
+}
+
+// Returns when the picture is first on the glass.
+static long long present(double hz, size_t queue)
+{
+    static std::deque<long long> waiting; // queued pictures' refreshes
+    long long jitter = (long long)setting("FAKE_DISPLAY_JITTER_US") * 1000;
+    long long late = jitter > 0 ? rand() % jitter : 0;
+    if (setting("FAKE_DISPLAY_PRESENT_US") > 0)
+        i_wait_until_ns(i_now_ns() + (long long)(setting("FAKE_DISPLAY_PRESENT_US") * 1000));
+    if (hz <= 0)
+        return i_now_ns();
+    double period = 1e9 / hz;
+    if (queue == 0) { // the flip waits for the refresh that shows the picture
+        long long shows = refresh_after(i_now_ns(), period);
+        i_wait_until_ns(shows + late);
+        return shows;
+    }
+    while (!waiting.empty() && waiting.front() <= i_now_ns())
+        waiting.pop_front();
+    if (waiting.size() >= queue) { // full: wait for a refresh to take one
+        i_wait_until_ns(waiting.front() + late);
+        waiting.pop_front();
+    }
+    long long shows = refresh_after(i_now_ns(), period);
+    if (!waiting.empty() && shows <= waiting.back())
+        shows = waiting.back() + (long long)period;
+    waiting.push_back(shows);
+    return shows;
+}
+
 extern "C" int SDL_Flip(SDL_Surface *surface)
 {
     static auto real = (int (*)(SDL_Surface *))dlsym(RTLD_NEXT, "SDL_Flip");
-    static const long long hz = getenv("FAKE_DISPLAY_HZ") ? atoll(getenv("FAKE_DISPLAY_HZ")) : 0;
+    static const double hz = setting("FAKE_DISPLAY_HZ");
+    static const size_t queue = (size_t)setting("FAKE_DISPLAY_QUEUE");
     static FILE *log = getenv("FAKE_DISPLAY_LOG") ? fopen(getenv("FAKE_DISPLAY_LOG"), "w") : NULL;
     long long cpu_before = cpu_ns();
     int result = real(surface);
     flip_cpu_ns += cpu_ns() - cpu_before;
     flips++;
-    if (hz > 0) { // wait for the next refresh
-        long long since = i_now_ns() - start_ns, period = 1000000000LL / hz;
-        i_wait_until_ns(start_ns + (since / period + 1) * period);
-    }
+    long long shows = present(hz, queue);
     if (up_unshown && log != NULL)
-        fprintf(log, "%lld\n", i_now_ns());
+        fprintf(log, "%lld\n", shows);
     up_unshown = false;
     return result;
 }
@@ -59,6 +102,7 @@ __attribute__((destructor)) static void report()
 {
     double seconds = (last_step_ns - first_step_ns) / 1e9; // start-up and shutdown left out
     if (steps > 1)
-        fprintf(stderr, "\nsteps=%.1f flips=%.1f cpu=%.0f%% in_flip=%.0f%%\n", (steps - 1) / seconds,
-                flips / seconds, (last_cpu_ns - first_cpu_ns) / 1e7 / seconds, flip_cpu_ns / 1e7 / seconds);
+        fprintf(stderr, "\nsteps=%.1f flips=%.1f unshown=%.1f cpu=%.0f%% in_flip=%.0f%%\n", (steps - 1) / seconds,
+                flips / seconds, (steps - flips) * 60.0 / seconds, (last_cpu_ns - first_cpu_ns) / 1e7 / seconds,
+                flip_cpu_ns / 1e7 / seconds);
 }

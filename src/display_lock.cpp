@@ -1,0 +1,177 @@
+// Pacing locked to the display: the refresh period and phase estimated from
+// when the flips return, the lock near 60 Hz, and the late start of a locked frame.
+#include <algorithm>
+
+#include "vorkkeli.h"
+
+static const long long NS_PER_SECOND = 1000000000LL;
+static const long long NOMINAL_NS = NS_PER_SECOND / FRAMES_PER_SECOND;
+static const long long BAND_NS = NOMINAL_NS / 200;   // within 0.5 % of 60 Hz, the display paces the game
+static const long long ON_REFRESH_NS = 2000000;       // a return this close after a refresh is on it
+static const long long STALL_NS = NS_PER_SECOND / 10;
+static const int STEADY_FRAMES = 12;                  // evenly spaced returns before a probe
+static const int PROBE_FRAMES = 8;
+static const long long PROBE_SHIFT_NS = NOMINAL_NS / 3;
+static const long long REPROBE_FRAMES = 600;          // after a failed probe, 10 s on the schedule
+static const long long SAFETY_START_NS = 2000000, SAFETY_FLOOR_NS = 1000000, SAFETY_STEP_NS = 250000;
+static const int HITS_TO_SHRINK = 300;
+
+static long long distance_to_refresh(const FramePacer &pacer, long long when_ns)
+{
+    long long off = (when_ns - pacer.refresh_ns) % pacer.period_ns;
+    if (off < 0)
+        off += pacer.period_ns;
+    return std::min(off, pacer.period_ns - off);
+}
+
+// A high percentile of the frames' own work (sampling to the flip), plus a
+// safety that grows on a missed refresh.
+static long long margin(const FramePacer &pacer)
+{
+    int count = std::min(pacer.work_count, (int)WORK_SAMPLES);
+    long long sorted[WORK_SAMPLES];
+    std::copy(pacer.work_ns, pacer.work_ns + count, sorted);
+    long long high = 0;
+    if (count > 0) {
+        std::nth_element(sorted, sorted + count * 95 / 100, sorted + count);
+        high = sorted[count * 95 / 100];
+    }
+    return high + pacer.safety_ns;
+}
+
+static void follow_schedule(FramePacer &pacer, long long now_ns)
+{
+    pacer.mode = PACE_SCHEDULE;
+    pacer.schedule = start_schedule(now_ns);
+    pacer.steady = 0;
+    pacer.next_probe_frame = REPROBE_FRAMES;
+}
+
+FramePacer start_pacer(long long now_ns)
+{
+    FramePacer pacer = {};
+    follow_schedule(pacer, now_ns);
+    pacer.next_probe_frame = 0;
+    pacer.safety_ns = SAFETY_START_NS;
+    return pacer;
+}
+
+// Locked, a frame starts its margin before the refresh it aims at, so the
+// input is read as late as the frame's cost allows. Otherwise it starts in
+// its slot of the schedule (a probe's frames a quarter frame later).
+long long pacer_frame_start(FramePacer &pacer, long long now_ns)
+{
+    if (pacer.mode != PACE_LOCKED) {
+        long long start = frame_start(pacer.schedule, now_ns);
+        return pacer.mode == PACE_PROBE ? start + PROBE_SHIFT_NS : start;
+    }
+    long long target = pacer.refresh_ns + pacer.period_ns;
+    if (now_ns - target > STALL_NS) {
+        follow_schedule(pacer, now_ns);
+        return now_ns;
+    }
+    long long lead = margin(pacer);
+    while (target - (lead - pacer.safety_ns) < now_ns) // too late for this refresh: the next
+        target += pacer.period_ns;
+    pacer.target_ns = target;
+    return std::max(now_ns, target - lead);
+}
+
+// Locked, every step is shown; on the schedule, only those in time.
+bool pacer_may_show(const FramePacer &pacer, long long drawn_ns)
+{
+    return pacer.mode == PACE_LOCKED || frame_in_time(pacer.schedule, drawn_ns);
+}
+
+static void record_work(FramePacer &pacer, long long work_ns)
+{
+    pacer.work_ns[pacer.work_count % WORK_SAMPLES] = work_ns;
+    pacer.work_count++;
+}
+
+// On the schedule: flips returning about one 60 Hz period apart, their
+// average within 0.5 % of it, may be a display
+// that waits for its refresh, or one that does not wait and is paced by the
+// schedule itself. A probe tells them apart: its frames start later, and only
+// a waiting display still returns on its refreshes.
+static void watch_returns(FramePacer &pacer, long long returned_ns)
+{
+    long long gap = returned_ns - pacer.last_return_ns;
+    bool steady = pacer.last_return_ns != 0 && gap > NOMINAL_NS - ON_REFRESH_NS && gap < NOMINAL_NS + ON_REFRESH_NS;
+    pacer.steady = steady ? pacer.steady + 1 : 0;
+    if (pacer.steady == 1)
+        pacer.period_ns = gap;
+    else if (steady)
+        pacer.period_ns += (gap - pacer.period_ns) / 8;
+
+    if (pacer.mode == PACE_PROBE) {
+        pacer.probe_hits += distance_to_refresh(pacer, returned_ns) <= ON_REFRESH_NS;
+        if (--pacer.probe_left == 0) {
+            if (pacer.probe_hits == PROBE_FRAMES) {
+                pacer.mode = PACE_LOCKED;
+                pacer.off_refresh = 0;
+                pacer.refresh_ns = returned_ns;
+            } else {
+                pacer.mode = PACE_SCHEDULE;
+                pacer.next_probe_frame = pacer.schedule.frame + REPROBE_FRAMES;
+            }
+        }
+    } else if (pacer.steady >= STEADY_FRAMES && pacer.schedule.frame >= pacer.next_probe_frame &&
+               pacer.period_ns > NOMINAL_NS - BAND_NS && pacer.period_ns < NOMINAL_NS + BAND_NS) {
+        pacer.mode = PACE_PROBE;
+        pacer.probe_left = PROBE_FRAMES;
+        pacer.probe_hits = 0;
+        pacer.refresh_ns = returned_ns;
+    }
+}
+
+// Locked: a return on the refresh aimed at is a hit; a later refresh is a
+// miss, and the safety grows by half at once; after many hits it shrinks again.
+// A return long after it is a stall (a stopped process), not a miss.
+// Returns off the refreshes, a period that left the band or a flip that came
+// back at once end the lock.
+static void keep_lock(FramePacer &pacer, long long drawn_ns, long long returned_ns)
+{
+    long long since = returned_ns - pacer.refresh_ns;
+    long long refreshes = (since + pacer.period_ns / 2) / pacer.period_ns;
+    bool on_refresh = refreshes >= 1 && distance_to_refresh(pacer, returned_ns) <= ON_REFRESH_NS;
+    bool at_once = returned_ns - drawn_ns < ON_REFRESH_NS / 4 && !on_refresh;
+    if (!on_refresh) {
+        if (at_once || ++pacer.off_refresh >= 3)
+            follow_schedule(pacer, returned_ns);
+        return;
+    }
+    pacer.off_refresh = 0;
+    bool stalled = returned_ns - pacer.target_ns > STALL_NS; // stopped, not slow: no reason to back off
+    if (returned_ns > pacer.target_ns + ON_REFRESH_NS && !stalled) {
+        pacer.safety_ns = std::min(pacer.safety_ns * 3 / 2, pacer.period_ns / 2);
+        pacer.hits = 0;
+        pacer.misses++;
+    } else if (++pacer.hits >= HITS_TO_SHRINK) {
+        pacer.safety_ns = std::max(SAFETY_FLOOR_NS, pacer.safety_ns - SAFETY_STEP_NS);
+        pacer.hits = 0;
+    }
+    // The estimate follows the returns as a loop filter would: a quarter of
+    // each one's error moves the phase, a sixteenth the period, so one late
+    // wake-up does not move the refreshes it predicts.
+    long long error = since - refreshes * pacer.period_ns;
+    pacer.refresh_ns += refreshes * pacer.period_ns + error / 4;
+    pacer.period_ns += error / (16 * refreshes);
+    if (pacer.period_ns < NOMINAL_NS - BAND_NS || pacer.period_ns > NOMINAL_NS + BAND_NS)
+        follow_schedule(pacer, returned_ns);
+}
+
+void pacer_frame_done(FramePacer &pacer, long long sampled_ns, long long drawn_ns, bool shown,
+                      long long returned_ns)
+{
+    record_work(pacer, drawn_ns - sampled_ns);
+    if (pacer.mode == PACE_LOCKED) {
+        keep_lock(pacer, drawn_ns, returned_ns);
+    } else {
+        next_frame(pacer.schedule);
+        if (shown)
+            watch_returns(pacer, returned_ns);
+    }
+    if (shown)
+        pacer.last_return_ns = returned_ns;
+}
