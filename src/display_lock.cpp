@@ -144,7 +144,7 @@ static void keep_lock(FramePacer &pacer, long long drawn_ns, long long returned_
     pacer.off_refresh = 0;
     bool stalled = returned_ns - pacer.target_ns > STALL_NS; // stopped, not slow: no reason to back off
     if (returned_ns > pacer.target_ns + ON_REFRESH_NS && !stalled) {
-        pacer.safety_ns = std::min(pacer.safety_ns * 3 / 2, pacer.period_ns / 2);
+        pacer.safety_ns = std::min(pacer.safety_ns * 3 / 2, pacer.period_ns - SAFETY_FLOOR_NS);
         pacer.hits = 0;
         pacer.misses++;
     } else if (++pacer.hits >= HITS_TO_SHRINK) {

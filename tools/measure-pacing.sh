@@ -59,3 +59,8 @@ play "no vsync" FAKE_DISPLAY_HZ=0
 play "slow present, 48/s" FAKE_DISPLAY_HZ=0 FAKE_DISPLAY_PRESENT_US=20833
 play "59.94 Hz, 1 queued" FAKE_DISPLAY_HZ=59.94 FAKE_DISPLAY_QUEUE=1 $jitter
 play "59.94 Hz, 2 queued" FAKE_DISPLAY_HZ=59.94 FAKE_DISPLAY_QUEUE=2 $jitter
+# The same displays with a cheap present (1 ms) in place of Xvfb's software copy.
+cheap="FAKE_DISPLAY_NO_COPY=1 FAKE_DISPLAY_PRESENT_US=1000"
+play "59.94 Hz, cheap present" FAKE_DISPLAY_HZ=59.94 $jitter $cheap
+play "60.00 Hz, cheap present" FAKE_DISPLAY_HZ=60 $jitter $cheap
+play "60.02 Hz, cheap present" FAKE_DISPLAY_HZ=60.02 $jitter $cheap
