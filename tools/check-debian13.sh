@@ -4,8 +4,11 @@
 # game's runtime libraries, runs the replay tool built here inside it, and
 # compares the trace and the three frames with the golden files. Prints the
 # SDL versions it found there. Installs nothing on this machine: it needs
-# debootstrap (apt-get install debootstrap) and root, for the chroot.
-# usage: tools/check-debian13.sh
+# debootstrap (apt-get install debootstrap) and root, for the chroot. With
+# --package it also builds the Debian package here, lets Debian 13's apt
+# resolve it on an empty system (a simulation), and starts the unpacked game
+# in the root with the dummy video driver.
+# usage: tools/check-debian13.sh [--package]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 root=${XDG_CACHE_HOME:-$HOME/.cache}/vorkkeli/debian13
@@ -44,4 +47,22 @@ for name in grip engine marks; do
   [ "$pixels" == 0 ] || status=1
 done
 [ -s "$run/stderr" ] && { echo "stderr:"; cat "$run/stderr"; status=1; }
+[ "${1:-}" == --package ] || exit $status
+
+deb=$("$top/scripts/package.sh")
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+chroot "$root" apt-get update -qq
+cp "$deb" "$run/vorkkeli.deb" && : >"$run/empty-status"
+echo "apt on Debian 13, an empty system, installing the package (simulated):"
+chroot "$root" apt-get install -s -o Dir::State::status=/tmp/golden/empty-status /tmp/golden/vorkkeli.deb |
+  grep -E '^Inst (libsdl|vorkkeli)' || status=1
+dpkg-deb -x "$deb" "$run/unpacked"
+chroot "$root" /usr/bin/env -i PATH=/usr/bin:/bin SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=disk \
+  SDL_DISKAUDIOFILE=/tmp/golden/audio.raw /tmp/golden/unpacked/usr/games/vorkkeli 2>"$run/game.err" &
+game=$!
+until [ -s "$run/audio.raw" ] || ! kill -0 $game 2>/dev/null; do sleep 0.1; done
+kill -TERM $game 2>/dev/null || true
+game_status=0 && wait $game || game_status=$?
+echo "the unpacked game in the Debian 13 root: status $game_status, load errors: $(grep -c 'ei onnistu' "$run/game.err" || true)"
+[ "$game_status" == 0 ] || status=1
 exit $status
