@@ -55,15 +55,11 @@ void i_finish_frame(const PlayState &, bool shown)
         shows_at = refresh_after(machine.now_ns);
         machine.now_ns = shows_at + jitter();
     } else if (machine.refresh_ns > 0) { // returns at once, unless the queue is full
-        std::vector<long long> &waiting = machine.waiting;
+        std::vector<long long> &waiting = machine.waiting; // each a refresh, one after another
         waiting.erase(waiting.begin(), std::upper_bound(waiting.begin(), waiting.end(), machine.now_ns));
-        if (waiting.size() >= machine.queue) {
+        if (waiting.size() >= machine.queue)
             machine.now_ns = waiting.front() + jitter();
-            waiting.erase(waiting.begin());
-        }
-        shows_at = refresh_after(machine.now_ns);
-        if (!waiting.empty())
-            shows_at = std::max(shows_at, waiting.back() + machine.refresh_ns);
+        shows_at = std::max(refresh_after(machine.now_ns), waiting.empty() ? 0 : waiting.back() + machine.refresh_ns);
         waiting.push_back(shows_at);
     }
     machine.latency_ns.push_back(shows_at - machine.sampled_ns);

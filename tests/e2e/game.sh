@@ -3,8 +3,9 @@
 # an unrelated folder, full screen on a 1280x720 private X server with a
 # window manager. Played: the title, the letterboxed picture, no steering
 # before the pointer moves, the pointer's x steering while a mouse button
-# drives, the engine view, the jingle twice over, Escape, the close request,
-# and the X server going away mid-game with the sound playing.
+# drives, the engine view, the jingle twice over, Escape, and the X server
+# going away mid-game with the sound playing. (The package's test ends the
+# game by the close request.)
 # Nothing here depends on how fast the machine answers: each check waits for a
 # condition that stays true once reached, and the steering is watched with the
 # game stopped (SIGSTOP) between short slices of play.
@@ -56,9 +57,9 @@ play_a_little() { # lets the stopped game run for a moment, then stops it again
   kill -CONT "$game" && read -r -t 0.03 -u 9 || true
   kill -STOP "$game"
 }
-audio() { python3 - "$@" "$ASSETS/polkumusiikkitiedostoon.wav" "$work/audio.raw" <<<"import sys
-wav, out = (open(f, 'rb').read() for f in sys.argv[2:])
-sys.exit(0 if {'started': out.strip(b'\0'), 'twice': wav[wav.index(b'data') + 8:] * 2 in out}[sys.argv[1]] else 1)"
+audio() { python3 - "$ASSETS/polkumusiikkitiedostoon.wav" "$work/audio.raw" <<<"import sys
+wav, out = (open(f, 'rb').read() for f in sys.argv[1:])
+sys.exit(0 if wav[wav.index(b'data') + 8:] * 2 in out else 1)"
 }
 
 start_x 1280 720
@@ -105,22 +106,16 @@ xdotool keyup F2
 # F3 held a few frames restarts the jingle on one channel each frame; after
 # the last start it plays through twice.
 xdotool keydown F3
-wait_for 30 audio started || check "F3 starts the jingle" yes no
 size=$(stat -c %s "$work/audio.raw")
 wait_for 30 eval '(($(stat -c %s "$work/audio.raw") > size + 16384))' # F3 held for about 90 ms of sound more
 xdotool keyup F3
-wait_for 30 audio twice || check "the jingle plays twice after F3" yes no
+wait_for 30 audio || check "the jingle plays twice after F3" yes no
 
 xdotool key Escape
 stop_game Escape
 check "no load error: on stderr only the disk driver's notice" \
   "CRITICAL: You are using the SDL disk i/o audio driver!\nCRITICAL:  Writing to file [$work/audio.raw].\n" \
   "$(visible "$work/stderr")"
-
-start_game
-kill -TERM "$game"
-stop_game "the close request (SIGTERM)"
-check "nothing on stderr" "" "$(visible "$work/stderr")"
 
 # The X server killed while the game plays sound: one line and status 1.
 start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null
