@@ -146,7 +146,6 @@ static void keep_lock(FramePacer &pacer, long long drawn_ns, long long returned_
     if (returned_ns > pacer.target_ns + ON_REFRESH_NS && !stalled) {
         pacer.safety_ns = std::min(pacer.safety_ns * 3 / 2, pacer.period_ns - SAFETY_FLOOR_NS);
         pacer.hits = 0;
-        pacer.misses++;
     } else if (++pacer.hits >= HITS_TO_SHRINK) {
         pacer.safety_ns = std::max(SAFETY_FLOOR_NS, pacer.safety_ns - SAFETY_STEP_NS);
         pacer.hits = 0;

@@ -159,7 +159,7 @@ struct FramePacer {
     int probe_left, probe_hits;
     long long next_probe_frame;
     long long target_ns;               // locked: the refresh this frame aims at
-    int off_refresh, hits, misses;
+    int off_refresh, hits;             // returns off the refreshes in a row; hits since the safety last changed
     long long safety_ns;
     long long work_ns[WORK_SAMPLES];   // the latest frames' own work, sampling to flip
     int work_count;
