@@ -7,7 +7,7 @@
 static const long long NS_PER_SECOND = 1000000000LL;
 static const long long NOMINAL_NS = NS_PER_SECOND / FRAMES_PER_SECOND;
 static const long long BAND_NS = NOMINAL_NS / 200;   // within 0.5 % of 60 Hz, the display paces the game
-static const long long ON_REFRESH_NS = 2000000;       // a return this close after a refresh is on it
+static const long long ON_REFRESH_NS = 2000000;       // a return this close to a refresh is on it
 static const long long STALL_NS = NS_PER_SECOND / 10;
 static const int STEADY_FRAMES = 12;                  // evenly spaced returns before a probe
 static const int PROBE_FRAMES = 8;
@@ -58,7 +58,7 @@ FramePacer start_pacer(long long now_ns)
 
 // Locked, a frame starts its margin before the refresh it aims at, so the
 // input is read as late as the frame's cost allows. Otherwise it starts in
-// its slot of the schedule (a probe's frames a quarter frame later).
+// its slot of the schedule (a probe's frames a third of a frame later).
 long long pacer_frame_start(FramePacer &pacer, long long now_ns)
 {
     if (pacer.mode != PACE_LOCKED) {
