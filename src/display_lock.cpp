@@ -24,8 +24,9 @@ static long long distance_to_refresh(const FramePacer &pacer, long long when_ns)
     return std::min(off, pacer.period_ns - off);
 }
 
-// A high percentile of the frames' own work (sampling to the flip), plus a
-// safety that grows on a missed refresh.
+// A high percentile of the frames' own cost (from when each was meant to start,
+// so waking up late counts, to its flip), plus a safety that grows on a
+// missed refresh.
 static long long margin(const FramePacer &pacer)
 {
     int count = std::min(pacer.work_count, (int)WORK_SAMPLES);
@@ -63,7 +64,8 @@ long long pacer_frame_start(FramePacer &pacer, long long now_ns)
 {
     if (pacer.mode != PACE_LOCKED) {
         long long start = frame_start(pacer.schedule, now_ns);
-        return pacer.mode == PACE_PROBE ? start + PROBE_SHIFT_NS : start;
+        pacer.start_ns = pacer.mode == PACE_PROBE ? start + PROBE_SHIFT_NS : start;
+        return pacer.start_ns;
     }
     long long target = pacer.refresh_ns + pacer.period_ns;
     if (now_ns - target > STALL_NS) {
@@ -74,7 +76,8 @@ long long pacer_frame_start(FramePacer &pacer, long long now_ns)
     while (target - (lead - pacer.safety_ns) < now_ns) // too late for this refresh: the next
         target += pacer.period_ns;
     pacer.target_ns = target;
-    return std::max(now_ns, target - lead);
+    pacer.start_ns = std::max(now_ns, target - lead);
+    return pacer.start_ns;
 }
 
 // Locked, every step is shown; on the schedule, only those in time.
@@ -152,18 +155,19 @@ static void keep_lock(FramePacer &pacer, long long drawn_ns, long long returned_
     }
     // The estimate follows the returns as a loop filter would: a quarter of
     // each one's error moves the phase, a sixteenth the period, so one late
-    // wake-up does not move the refreshes it predicts.
+    // wake-up does not move the refreshes it predicts; a return woken up
+    // later than half a millisecond does not move the period at all.
     long long error = since - refreshes * pacer.period_ns;
     pacer.refresh_ns += refreshes * pacer.period_ns + error / 4;
-    pacer.period_ns += error / (16 * refreshes);
+    if (error > -ON_REFRESH_NS / 4 && error < ON_REFRESH_NS / 4)
+        pacer.period_ns += error / (16 * refreshes);
     if (pacer.period_ns < NOMINAL_NS - BAND_NS || pacer.period_ns > NOMINAL_NS + BAND_NS)
         follow_schedule(pacer, returned_ns);
 }
 
-void pacer_frame_done(FramePacer &pacer, long long sampled_ns, long long drawn_ns, bool shown,
-                      long long returned_ns)
+void pacer_frame_done(FramePacer &pacer, long long drawn_ns, bool shown, long long returned_ns)
 {
-    record_work(pacer, drawn_ns - sampled_ns);
+    record_work(pacer, drawn_ns - pacer.start_ns);
     if (pacer.mode == PACE_LOCKED) {
         keep_lock(pacer, drawn_ns, returned_ns);
     } else {

@@ -20,13 +20,12 @@ void run_game_loop(PlayState &ps)
     pacer = start_pacer(i_now_ns());
     while (!ps.quit) {
         i_wait_until_ns(pacer_frame_start(pacer, i_now_ns()));
-        long long sampled = i_now_ns();
         if (!gather_tic(cmd))
             break;
         run_tic(ps, cmd);
         long long drawn = i_now_ns();
         bool shown = pacer_may_show(pacer, drawn);
         i_finish_frame(ps, shown);
-        pacer_frame_done(pacer, sampled, drawn, shown, i_now_ns());
+        pacer_frame_done(pacer, drawn, shown, i_now_ns());
     }
 }

@@ -158,17 +158,17 @@ struct FramePacer {
     int steady;                        // shown frames in a row whose returns were one 60 Hz period apart
     int probe_left, probe_hits;
     long long next_probe_frame;
+    long long start_ns;                // when this frame was meant to start
     long long target_ns;               // locked: the refresh this frame aims at
     int off_refresh, hits;             // returns off the refreshes in a row; hits since the safety last changed
     long long safety_ns;
-    long long work_ns[WORK_SAMPLES];   // the latest frames' own work, sampling to flip
+    long long work_ns[WORK_SAMPLES];   // the latest frames' cost, meant start to flip
     int work_count;
 };
 FramePacer start_pacer(long long now_ns);
 long long pacer_frame_start(FramePacer &pacer, long long now_ns);
 bool pacer_may_show(const FramePacer &pacer, long long drawn_ns);
-void pacer_frame_done(FramePacer &pacer, long long sampled_ns, long long drawn_ns, bool shown,
-                      long long returned_ns);
+void pacer_frame_done(FramePacer &pacer, long long drawn_ns, bool shown, long long returned_ns);
 
 // geometry.cpp: nothing in the game calls it.
 void intersect_lines(float x1, float y1, float x2, float y2, float x3, float y3, float x4, float y4,
