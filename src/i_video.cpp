@@ -86,7 +86,7 @@ static void centre_pointer(int width, int height)
         int next = at + (target - read);
         if (tries > 0 && read != last_read)
             next = at + (int)((double)(target - read) * (at - last_at) / (read - last_read));
-        last_at = at, last_read = read, at = next;
+        last_at = at, last_read = read, at = next > 0 ? next : 0; // a warp takes no negative x
     }
 }
 
