@@ -10,11 +10,13 @@ script='500 1 273
 320 4 283,284
 320 0 282,285'
 null_chunk='Virhe : $error '
-# The expected text as a pattern: our own words literally, $error any text.
+# The expected text as a pattern: our own words literally, $error any text
+# without a line feed (shown as \n), so a line feed of ours cannot hide in it.
+shopt -s extglob
 pattern() {
   local text=$1 special
   for special in '\' '*' '?' '['; do text=${text//"$special"/"\\$special"}; done
-  printf '%s' "${text//'$error'/*}"
+  printf '%s' "${text//'$error'/!(*\\\\n*)}"
 }
 export SDL_VIDEODRIVER=dummy
 
