@@ -154,13 +154,13 @@ static void keep_lock(FramePacer &pacer, long long drawn_ns, long long returned_
         pacer.hits = 0;
     }
     // The estimate follows the returns as a loop filter would: a quarter of
-    // each one's error moves the phase, a sixteenth the period, so one late
-    // wake-up does not move the refreshes it predicts; a return woken up
-    // later than half a millisecond does not move the period at all.
-    long long error = since - refreshes * pacer.period_ns;
+    // each one's error moves the phase, a sixteenth the period. The error is
+    // clipped to half a millisecond first: returns are only ever late, so a
+    // wake-up a few milliseconds late would otherwise drag the phase after it
+    // and, pulled back, leave the period a little short each time.
+    long long error = std::clamp(since - refreshes * pacer.period_ns, -ON_REFRESH_NS / 4, ON_REFRESH_NS / 4);
     pacer.refresh_ns += refreshes * pacer.period_ns + error / 4;
-    if (error > -ON_REFRESH_NS / 4 && error < ON_REFRESH_NS / 4)
-        pacer.period_ns += error / (16 * refreshes);
+    pacer.period_ns += error / (16 * refreshes);
     if (pacer.period_ns < NOMINAL_NS - BAND_NS || pacer.period_ns > NOMINAL_NS + BAND_NS)
         follow_schedule(pacer, returned_ns);
 }

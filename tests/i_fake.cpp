@@ -53,7 +53,7 @@ void i_finish_frame(const PlayState &, bool shown)
     long long shows_at = machine.now_ns;
     if (machine.refresh_ns > 0 && machine.queue == 0) { // the flip returns on the refresh that shows it
         shows_at = refresh_after(machine.now_ns);
-        machine.now_ns = shows_at + jitter();
+        machine.now_ns = shows_at + jitter() + (machine.pictures % 60 == 0 ? machine.late_ns : 0);
     } else if (machine.refresh_ns > 0) { // returns at once, unless the queue is full
         std::vector<long long> &waiting = machine.waiting; // each a refresh, one after another
         waiting.erase(waiting.begin(), std::upper_bound(waiting.begin(), waiting.end(), machine.now_ns));

@@ -26,6 +26,7 @@ struct FakeMachine {
     long long refresh_ns;           // the refresh period; 0: flips do not wait
     long long present_ns;           // a shown frame's flip costs this much before it waits
     long long jitter_ns;            // a waiting flip wakes up to this much after the refresh
+    long long late_ns;              // and every sixtieth this much later still
     unsigned long long seed;        // of the jitter, so each test sees the same
     size_t queue;                   // flips return at once until this many pictures wait; 0: each waits
     long long switch_step, switch_refresh_ns; // from this step on the display refreshes so
