@@ -4,7 +4,7 @@
 
 #include "vorkkeli.h"
 
-static const long long NS_PER_SECOND = 1000000000LL;
+static const long long NS_PER_SECOND = 1000000000LL, MS = 1000000;
 static const long long NOMINAL_NS = NS_PER_SECOND / FRAMES_PER_SECOND;
 static const long long BAND_NS = NOMINAL_NS / 200;   // within 0.5 % of 60 Hz, the display paces the game
 static const long long ON_REFRESH_NS = 2000000;       // a return this close to a refresh is on it
@@ -13,8 +13,8 @@ static const int STEADY_FRAMES = 12;                  // evenly spaced returns b
 static const int PROBE_FRAMES = 8;
 static const long long PROBE_SHIFT_NS = NOMINAL_NS / 3;
 static const long long REPROBE_FRAMES = 600;          // after a failed probe, 10 s on the schedule
-static const long long SAFETY_START_NS = 2000000, SAFETY_FLOOR_NS = 1000000, SAFETY_STEP_NS = 250000;
-static const int HITS_TO_SHRINK = 300;
+static const long long SAFETY_START_NS = 2000000, SAFETY_FLOOR_NS = 250000, SAFETY_STEP_NS = 500000;
+static const int HITS_TO_SHRINK = 60;                 // a second of hits shrinks the safety by 1/64
 
 static long long distance_to_refresh(const FramePacer &pacer, long long when_ns)
 {
@@ -129,7 +129,10 @@ static void watch_returns(FramePacer &pacer, long long returned_ns)
 }
 
 // Locked: a return on the refresh aimed at is a hit; a later refresh is a
-// miss, and the safety grows by half at once; after many hits it shrinks again.
+// miss, and the safety grows by half a millisecond at once; each second of
+// hits shrinks it by a sixty-fourth. So a machine whose wake-ups now and then
+// come milliseconds late raises it until they no longer cost a refresh, and
+// a quiet one lets it sink to a quarter of a millisecond.
 // A return long after it is a stall (a stopped process), not a miss.
 // Returns off the refreshes, a period that left the band or a flip that came
 // back at once end the lock.
@@ -147,10 +150,10 @@ static void keep_lock(FramePacer &pacer, long long drawn_ns, long long returned_
     pacer.off_refresh = 0;
     bool stalled = returned_ns - pacer.target_ns > STALL_NS; // stopped, not slow: no reason to back off
     if (returned_ns > pacer.target_ns + ON_REFRESH_NS && !stalled) {
-        pacer.safety_ns = std::min(pacer.safety_ns * 3 / 2, pacer.period_ns - SAFETY_FLOOR_NS);
+        pacer.safety_ns = std::min(pacer.safety_ns + SAFETY_STEP_NS, pacer.period_ns - MS);
         pacer.hits = 0;
     } else if (++pacer.hits >= HITS_TO_SHRINK) {
-        pacer.safety_ns = std::max(SAFETY_FLOOR_NS, pacer.safety_ns - SAFETY_STEP_NS);
+        pacer.safety_ns = std::max(SAFETY_FLOOR_NS, pacer.safety_ns - pacer.safety_ns / 64);
         pacer.hits = 0;
     }
     // The estimate follows the returns as a loop filter would: a quarter of
