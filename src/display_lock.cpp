@@ -174,8 +174,13 @@ void pacer_frame_done(FramePacer &pacer, long long drawn_ns, bool shown, long lo
     if (pacer.mode == PACE_LOCKED) {
         keep_lock(pacer, drawn_ns, returned_ns);
     } else {
+        // The first flip sets the display up (30 ms or more on X): when it
+        // comes back after the next frame was due, the schedule starts from it.
+        bool slow_first = shown && pacer.last_return_ns == 0 && !frame_in_time(pacer.schedule, returned_ns);
         next_frame(pacer.schedule);
-        if (shown)
+        if (slow_first)
+            pacer.schedule = start_schedule(returned_ns);
+        else if (shown)
             watch_returns(pacer, returned_ns);
     }
     if (shown)

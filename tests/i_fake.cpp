@@ -49,7 +49,7 @@ void i_finish_frame(const PlayState &, bool shown)
     if (!shown)
         return;
     machine.pictures++;
-    machine.now_ns += machine.present_ns;
+    machine.now_ns += machine.present_ns + (machine.pictures == 1 ? 30 * MS : 0); // the first sets the display up
     long long shows_at = machine.now_ns;
     if (machine.refresh_ns > 0 && machine.queue == 0) { // the flip returns on the refresh that shows it
         shows_at = refresh_after(machine.now_ns);
