@@ -8,7 +8,6 @@ static const long long NS_PER_SECOND = 1000000000LL, MS = 1000000;
 static const long long NOMINAL_NS = NS_PER_SECOND / FRAMES_PER_SECOND;
 static const long long BAND_NS = NOMINAL_NS / 200;   // within 0.5 % of 60 Hz, the display paces the game
 static const long long ON_REFRESH_NS = 2000000;       // a return this close to a refresh is on it
-static const long long STALL_NS = NS_PER_SECOND / 10;
 static const int STEADY_FRAMES = 12;                  // evenly spaced returns before a probe
 static const int PROBE_FRAMES = 8;
 static const long long PROBE_SHIFT_NS = NOMINAL_NS / 3;

@@ -3,9 +3,6 @@
 #include "vorkkeli.h"
 
 static const long long NS_PER_SECOND = 1000000000LL;
-// Further behind than this (a stopped process, a machine too busy to run
-// us) the schedule starts again instead of running a burst of catch-up frames.
-static const long long STALL_NS = NS_PER_SECOND / 10;
 
 // Frame k is due at origin + k / 60 s, worked out from k every time so that
 // no rounding builds up into drift.

@@ -134,6 +134,9 @@ void draw_engine_view(PlayState &ps);
 
 // pacing.cpp: frame k of the schedule is due at origin_ns + k / 60 s.
 enum { FRAMES_PER_SECOND = 60 };
+// Further behind than this (a stopped process, a machine too busy to run us)
+// pacing starts again instead of running a burst of catch-up frames.
+const long long STALL_NS = 100000000; // 0.1 s
 struct FrameSchedule {
     long long origin_ns;
     long long frame; // the frame about to run, or running
