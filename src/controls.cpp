@@ -1,13 +1,14 @@
 // Driver controls: the frame's sampled keyboard and mouse turned into view,
 // drive mode, speed and steer, once per frame.
-#include "vorkkeli.h"
+#include "controls.h"
+#include "sound.h"
 
 // Level-triggered: every held key acts in every frame it is held.
 void apply_controls(PlayState &ps, const TicCmd &cmd)
 {
     const Uint8 *keys = cmd.keys;
     ps.mouse_x = cmd.pointer_x;
-    ps.mouse_buttons = cmd.buttons & 0xFF;
+    ps.mouse_buttons = cmd.buttons & 0xFF; // the query's low 8 bits
 
     // Later tests win: F2 over F1, F6 over F5 over F4.
     if (keys[SDLK_F1])
@@ -34,7 +35,7 @@ void apply_controls(PlayState &ps, const TicCmd &cmd)
 
     // Integer division truncating toward zero, so only three zones exist:
     // -0.5 up to x 220, 0.0 from 221 to 419, +0.5 from 420.
-    ps.steer = (float)((ps.mouse_x - 320) / 100);
+    ps.steer = (float)((ps.mouse_x - SCREEN_CENTRE_X) / 100);
     if (ps.steer < -0.5f)
         ps.steer = -0.5f;
     if (ps.steer > 0.5f)

@@ -3,7 +3,11 @@
 #include <SDL_gfxPrimitives.h>
 #include <SDL_rotozoom.h>
 
-#include "vorkkeli.h"
+#include "driving_view.h"
+#include "images.h"
+#include "track.h"
+
+SDL_Surface *vehicle_rotated = NULL;
 
 // Spin draws the body turned away from the heading by the steering, scaled by
 // 360 / 6.28 (6.28, not 2 pi).
@@ -45,7 +49,7 @@ static void draw_vehicle(const PlayState &ps)
 
 void draw_driving_view(const PlayState &ps)
 {
-    blit_region(screen, kuva, 0, 0, 640, 480, 0, 0, 640, 480);
+    blit_region(screen, kuva, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
     draw_track(screen, ps.track, ps.map_origin_x, ps.map_origin_y);
     draw_vehicle(ps);
     pixelColor(screen, 5, 5, 0x483F807C);      // dark blue-violet, about half opaque

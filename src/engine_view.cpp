@@ -2,7 +2,10 @@
 // running sum of sines of a phase that grows for as long as the view is shown.
 #include <cmath>
 
-#include "vorkkeli.h"
+#include "engine_view.h"
+#include "images.h"
+
+enum { PISTON_WIDTH = 102, PISTON_HEIGHT = 93 };
 
 // Both fields are floats on purpose; the phase is never wrapped, so its step
 // rounds more coarsely as it grows and the swing drifts by a few hundredths.
@@ -19,8 +22,9 @@ int piston_y(const PlayState &ps)
     return (int)(50.0 + ps.piston_offset);
 }
 
-void draw_engine_view(PlayState &ps)
+// Centred across the screen: x 269.
+void draw_engine_view(const PlayState &ps)
 {
-    step_piston(ps);
-    blit_region(screen, piston, 269, piston_y(ps), 102, 93, 0, 0, 102, 93);
+    blit_region(screen, piston, (SCREEN_WIDTH - PISTON_WIDTH) / 2, piston_y(ps), PISTON_WIDTH, PISTON_HEIGHT, 0, 0,
+                PISTON_WIDTH, PISTON_HEIGHT);
 }

@@ -1,6 +1,6 @@
 // Line intersection: where two unbounded lines, each given by two points, cross.
 // A stand-alone utility in single precision; nothing in the game calls it.
-#include "vorkkeli.h"
+#include "geometry.h"
 
 // Stands in for the slope of a vertical line; exactly representable as a float.
 static const float VERTICAL_SLOPE = 1e10f;

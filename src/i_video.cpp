@@ -1,5 +1,5 @@
-// The window: its title and full-screen mode, the pointer put where the game
-// reads it, and a display that is missing at start or goes away mid-game.
+// The game's video edge on an X11 or Wayland desktop: a display missing at
+// start or lost mid-game, the pointer put where the game reads it, the flip.
 #include <X11/Xlib.h>
 #include <unistd.h>
 
@@ -7,9 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "vorkkeli.h"
-
-SDL_Surface *screen = NULL;
+#include "i_system.h"
 
 static bool video_driver_is(const char *name)
 {
@@ -90,21 +88,10 @@ static void centre_pointer(int width, int height)
     }
 }
 
-// Returns 0 with screen set, or 1 with the reason printed and SDL shut down.
-int open_window(const PlayState &ps)
+int i_display_ready(const PlayState &ps)
 {
-    SDL_WM_SetCaption("vorkkeli v. ~0,001 ^-^", NULL);
-    screen = SDL_SetVideoMode(ps.screen_width, ps.screen_height, 32,
-                              SDL_FULLSCREEN | SDL_DOUBLEBUF | SDL_HWSURFACE);
-    if (screen == NULL) { // every frame would draw on nothing
-        fprintf(stderr, "Näyttötilaa ei saatu avattua: %s\n", SDL_GetError());
-        SDL_Quit();
-        return 1;
-    }
     if (display_missing()) {
         report_missing_display();
-        screen = NULL; // SDL_Quit releases the display surface
-        SDL_Quit();
         return 1;
     }
     if (video_driver_is("x11"))
@@ -113,4 +100,10 @@ int open_window(const PlayState &ps)
     // the letterbox of a larger screen; put it at the centre, straight ahead.
     centre_pointer(ps.screen_width, ps.screen_height);
     return 0;
+}
+
+void i_finish_frame(const PlayState &, bool shown)
+{
+    if (shown)
+        SDL_Flip(screen);
 }

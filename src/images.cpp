@@ -3,7 +3,7 @@
 #include <SDL_image.h>
 #include <cstdio>
 
-#include "vorkkeli.h"
+#include "images.h"
 
 SDL_Surface *kuula = NULL;
 SDL_Surface *kuva = NULL;
@@ -13,7 +13,6 @@ SDL_Surface *laatta3 = NULL;
 SDL_Surface *mopo = NULL;
 SDL_Surface *piston = NULL;
 SDL_Surface *volvo = NULL;
-SDL_Surface *vehicle_rotated = NULL;
 
 SDL_Surface *load_image(const char *file_name)
 {
@@ -89,15 +88,4 @@ void make_black_transparent(SDL_Surface *image)
                 row[x] = 0;
     }
     SDL_UnlockSurface(image);
-}
-
-// Shutdown order. Freeing the display surface is a no-op that SDL_Quit completes.
-void free_images()
-{
-    SDL_Surface **handles[] = {&screen, &kuula, &kuva, &laatta1, &laatta2,
-                               &laatta3, &mopo, &piston, &vehicle_rotated, &volvo};
-    for (SDL_Surface **handle : handles) {
-        SDL_FreeSurface(*handle);
-        *handle = NULL;
-    }
 }

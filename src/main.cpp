@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     if (start_up(ps) != 0)
         return 1;
 
-    // Main loop: a frame every 1/60 s until Escape or the close request
+    // Main loop: 60 frames a second until Escape or the close request
     run_game_loop(ps);
 
     // De-initialization

@@ -2,7 +2,7 @@
 // mouse throttle, and the grip / slide / spin update with its mode switches.
 #include <cmath>
 
-#include "vorkkeli.h"
+#include "motion.h"
 
 // Degrees to radians by this divisor, not by a computed pi / 180.
 static const double DEGREES_PER_RADIAN = 57.29577950560105;

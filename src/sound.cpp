@@ -2,7 +2,7 @@
 // channel 0, and freeing it at shutdown.
 #include <cstdio>
 
-#include "vorkkeli.h"
+#include "sound.h"
 
 // Reads and decodes the whole jingle from the working directory; null when the
 // file is missing or not a WAV the mixer can decode, or no device is open.

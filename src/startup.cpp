@@ -1,16 +1,21 @@
 // Start-up and shutdown of the whole program: the initial play state, SDL,
 // the window, the assets, and releasing them. The game, tools and tests share it.
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
-#include "vorkkeli.h"
+#include "driving_view.h"
+#include "i_system.h"
+#include "images.h"
+#include "sound.h"
+#include "track.h"
+
+SDL_Surface *screen = NULL;
 
 void init_play_state(PlayState &ps)
 {
     std::memset(&ps, 0, sizeof ps); // fields without an initial value start at zero
-    ps.screen_width = 640;
-    ps.screen_height = 480;
+    ps.screen_width = SCREEN_WIDTH;
+    ps.screen_height = SCREEN_HEIGHT;
     ps.quit = 0;
     ps.pos_x = 320.0f;
     ps.map_origin_x = 0.0f;
@@ -30,15 +35,29 @@ void init_play_state(PlayState &ps)
     ps.sound_chunk = NULL;
 }
 
-// Returns 0 when the frame loop may begin, 1 when the program must end with
-// that status (its message printed and SDL shut down).
+// The title and the full-screen mode; 0 with screen set, or 1 with the
+// reason printed and SDL shut down.
+static int open_window(const PlayState &ps)
+{
+    SDL_WM_SetCaption("vorkkeli v. ~0,001 ^-^", NULL);
+    screen = SDL_SetVideoMode(ps.screen_width, ps.screen_height, 32,
+                              SDL_FULLSCREEN | SDL_DOUBLEBUF | SDL_HWSURFACE);
+    if (screen == NULL) { // every frame would draw on nothing
+        fprintf(stderr, "Näyttötilaa ei saatu avattua: %s\n", SDL_GetError());
+        SDL_Quit();
+        return 1;
+    }
+    if (i_display_ready(ps) != 0) {
+        screen = NULL; // SDL_Quit releases the display surface
+        SDL_Quit();
+        return 1;
+    }
+    return 0;
+}
+
 int start_up(PlayState &ps)
 {
-    // The frame schedule keeps the game's rate; waiting for the display's
-    // refresh as well keeps the picture whole. SDL 1.2 on SDL2 only waits
-    // when asked, and a user's own setting of the variable wins.
-    setenv("SDL12COMPAT_SYNC_TO_VBLANK", "1", 0);
-
+    i_request_vsync();
     SDL_Init(SDL_INIT_VIDEO);
     init_play_state(ps);
     if (open_window(ps) != 0)
@@ -53,9 +72,15 @@ int start_up(PlayState &ps)
     return 0;
 }
 
+// Freeing the display surface is a no-op that SDL_Quit completes.
 void shut_down(PlayState &ps)
 {
-    free_images();
+    SDL_Surface **handles[] = {&screen, &kuula, &kuva, &laatta1, &laatta2,
+                               &laatta3, &mopo, &piston, &vehicle_rotated, &volvo};
+    for (SDL_Surface **handle : handles) {
+        SDL_FreeSurface(*handle);
+        *handle = NULL;
+    }
     free_sound(ps.sound_chunk);
     SDL_Quit();
 }

@@ -1,6 +1,7 @@
 // The track: the fixed 11 x 12 grid of tile codes and drawing it tile by tile
 // over the backdrop of the driving view.
-#include "vorkkeli.h"
+#include "images.h"
+#include "track.h"
 
 // Road (3) down column 2 and across row 3, the start tile (1) in the four
 // corners, grass (2) elsewhere. Only columns 0-9 and rows 0-7 reach the screen.

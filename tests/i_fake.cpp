@@ -1,12 +1,36 @@
 // The made-up machine under the game's own frame loop in the tests: a clock
-// that moves only when told, a frame's work of a set cost, input that ends at
-// a set time, and a display of any refresh period, present cost, wake-up
-// jitter or queue of pictures.
+// that moves only when told, a frame's work of a set or varying cost, input
+// that ends at a set time, and a display of any refresh period, present cost,
+// wake-up jitter or queue of pictures.
 #include <algorithm>
 
+#include "i_system.h"
 #include "support.h"
 
 FakeMachine machine;
+
+static unsigned long long next_random()
+{
+    machine.seed = machine.seed * 6364136223846793005ULL + 1442695040888963407ULL;
+    return machine.seed >> 33;
+}
+
+static long long jitter()
+{
+    return machine.jitter_ns > 0 ? (long long)(next_random() % (unsigned long long)(machine.jitter_ns + 1)) : 0;
+}
+
+// Varied, a frame costs its work plus up to 0.4 ms more, and one frame in 25
+// another 1.5 ms: a tail above the 95th percentile, as a real frame's has.
+static long long work()
+{
+    long long extra = 0;
+    if (machine.varied)
+        extra = (long long)(next_random() % (400 * US)) + (machine.steps % 25 == 24 ? 1500 * US : 0);
+    return machine.work_ns + extra + (machine.steps == machine.stall_step ? machine.stall_ns : 0);
+}
+
+void i_request_vsync() {}
 
 long long i_now_ns()
 {
@@ -18,25 +42,23 @@ void i_wait_until_ns(long long when_ns)
     machine.now_ns = std::max(machine.now_ns, when_ns);
 }
 
-bool i_read_controls(TicCmd &cmd)
+int i_display_ready(const PlayState &)
+{
+    return 0;
+}
+
+bool i_gather_tic(TicCmd &cmd)
 {
     if (machine.now_ns >= machine.input_ends_ns || machine.steps == machine.input_steps)
         return false;
     if (machine.steps == machine.switch_step)
         machine.refresh_ns = machine.switch_refresh_ns;
-    TicCmd sampled = machine.input;
-    sampled.quit = cmd.quit; // the drain's outcome is the loop's own
-    cmd = sampled;
+    cmd = machine.input;
+    cmd.quit = machine.steps == machine.quit_step;
     machine.sampled_ns = machine.now_ns;
-    machine.now_ns += machine.frame_cost_ns + (machine.steps == machine.stall_step ? machine.stall_ns : 0);
+    machine.now_ns += work();
     machine.steps++;
     return true;
-}
-
-static long long jitter()
-{
-    machine.seed = machine.seed * 6364136223846793005ULL + 1442695040888963407ULL;
-    return machine.jitter_ns > 0 ? (long long)((machine.seed >> 33) % (unsigned long long)(machine.jitter_ns + 1)) : 0;
 }
 
 static long long refresh_after(long long when_ns)

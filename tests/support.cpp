@@ -2,6 +2,9 @@
 // and motion run from given inputs (none of it reaches SDL).
 #include "support.h"
 
+#include "controls.h"
+#include "motion.h"
+
 PlayState fresh_state()
 {
     PlayState ps;

@@ -21,17 +21,19 @@ void step(PlayState &ps, int pointer_x, std::initializer_list<int> held = {});
 // refreshes at every multiple of refresh_ns from time 0.
 struct FakeMachine {
     long long now_ns;
-    long long frame_cost_ns;        // a frame's work, between sampling and the flip
+    long long work_ns;              // a frame's work, sampling to flip, at least; see i_fake.cpp
+    bool varied;                    // the work varies from frame to frame as a real frame's does
     long long stall_step, stall_ns; // the frame counted stall_step (from 0) takes this much more
     long long refresh_ns;           // the refresh period; 0: flips do not wait
     long long present_ns;           // a shown frame's flip costs this much before it waits
     long long jitter_ns;            // a waiting flip wakes up to this much after the refresh
     long long late_ns;              // and every sixtieth this much later still
-    unsigned long long seed;        // of the jitter, so each test sees the same
+    unsigned long long seed;        // of the jitter and the work, so each test sees the same
     size_t queue;                   // flips return at once until this many pictures wait; 0: each waits
     long long switch_step, switch_refresh_ns; // from this step on the display refreshes so
     long long input_ends_ns;        // the input ends once the clock reaches this
     long long input_steps;          // or after this many frames
+    long long quit_step;            // the frame whose input brings a quit request
     TicCmd input;                   // what every frame samples
     long long steps, pictures;
     long long sampled_ns;
@@ -52,10 +54,10 @@ protected:
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         machine = FakeMachine();
-        machine.frame_cost_ns = 2 * MS;
+        machine.work_ns = 2 * MS;
         machine.input_ends_ns = 10 * NS;
-        machine.input_steps = machine.stall_step = machine.switch_step = -1;
-        machine.input.pointer_x = 320;
+        machine.input_steps = machine.stall_step = machine.switch_step = machine.quit_step = -1;
+        machine.input.pointer_x = SCREEN_CENTRE_X;
         ASSERT_EQ(start_up(ps), 0);
     }
     void TearDown() override { shut_down(ps); }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "geometry.h"
 #include "support.h"
 
 TEST(Geometry, IntersectionTable)

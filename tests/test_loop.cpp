@@ -1,56 +1,24 @@
 // The game's own start-up, frame loop and shutdown on a made-up machine
-// (i_fake.cpp): the window a player gets, the event drain, the turned car.
-// SDL runs with its dummy drivers.
+// (i_fake.cpp): the frame that brings a quit request, and the turned car's
+// transparent black. SDL runs with its dummy drivers.
+#include "driving_view.h"
+#include "images.h"
 #include "support.h"
 
-static void queue(int type, SDLKey key = SDLK_UNKNOWN)
+// The frame whose input brings the quit request still runs and is shown, and
+// none follows it; with none, the input's end ends the loop.
+TEST_F(Game, TheFrameThatBringsAQuitRequestIsTheLast)
 {
-    SDL_Event event = {};
-    event.type = (Uint8)type;
-    event.key.keysym.sym = key;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    ASSERT_EQ(SDL_PushEvent(&event), 0);
-}
-
-TEST_F(Game, StartsFullScreenWithTheTitle)
-{
-    char *title = NULL;
-    SDL_WM_GetCaption(&title, NULL);
-    EXPECT_STREQ(title, "vorkkeli v. ~0,001 ^-^");
-    EXPECT_EQ(screen->w, 640);
-    EXPECT_EQ(screen->h, 480);
-    EXPECT_EQ(screen->format->BitsPerPixel, 32);
-    EXPECT_TRUE(screen->flags & SDL_FULLSCREEN);
-}
-
-// Events queued before a run of at most three frames: how many frames run.
-// Only an Escape key-down or the close request quits, the frame that drains it
-// is still run and shown, and the whole queue is drained each frame.
-TEST_F(Game, TheEventDrain)
-{
-    struct Row { const char *events; std::vector<std::pair<int, SDLKey>> queued; long long frames; } rows[] = {
-        {"nothing", {}, 3},
-        {"Escape down", {{SDL_KEYDOWN, SDLK_ESCAPE}}, 1},
-        {"Escape up", {{SDL_KEYUP, SDLK_ESCAPE}}, 3},
-        {"other keys, the mouse", {{SDL_KEYDOWN, SDLK_a}, {SDL_KEYUP, SDLK_a}, {SDL_MOUSEMOTION, SDLK_UNKNOWN},
-                                   {SDL_MOUSEBUTTONDOWN, SDLK_UNKNOWN}}, 3},
-        {"close request", {{SDL_QUIT, SDLK_UNKNOWN}}, 1},
-        {"Escape fourth of five", {{SDL_KEYDOWN, SDLK_a}, {SDL_KEYDOWN, SDLK_b}, {SDL_KEYDOWN, SDLK_c},
-                                   {SDL_KEYDOWN, SDLK_ESCAPE}, {SDL_KEYDOWN, SDLK_d}}, 1},
-    };
+    struct Row { long long quit_step, frames; } rows[] = {{0, 1}, {2, 3}, {-1, 5}};
     for (const Row &row : rows) {
         ps.quit = 0;
         machine.steps = machine.pictures = 0;
-        machine.input_steps = 3;
-        drain_events(); // whatever SDL queued of its own
-        for (auto &event : row.queued)
-            queue(event.first, event.second);
+        machine.input_steps = 5;
+        machine.quit_step = row.quit_step;
         run_game_loop(ps);
-        EXPECT_EQ(machine.steps, row.frames) << row.events;
-        EXPECT_EQ(machine.pictures, row.frames) << row.events;
-        EXPECT_EQ(ps.quit, row.frames == 1 ? 1 : 0) << row.events;
-        SDL_Event left;
-        EXPECT_EQ(SDL_PollEvent(&left), 0) << row.events << ": left in the queue";
+        EXPECT_EQ(machine.steps, row.frames) << "quit in frame " << row.quit_step;
+        EXPECT_EQ(machine.pictures, row.frames) << "quit in frame " << row.quit_step;
+        EXPECT_EQ(ps.quit, row.quit_step >= 0 ? 1 : 0) << "quit in frame " << row.quit_step;
     }
 }
 
@@ -66,4 +34,26 @@ TEST_F(Game, TheTurnedCarsBlackIsTransparent)
     const Uint32 *pixels = (const Uint32 *)vehicle_rotated->pixels, alpha = vehicle_rotated->format->Amask;
     EXPECT_EQ(pixels[0] & alpha, 0u); // the top left corner
     EXPECT_EQ(pixels[vehicle_rotated->h / 2 * vehicle_rotated->pitch / 4 + vehicle_rotated->w / 2] & alpha, alpha);
+}
+
+// Only exactly black turns transparent: a colour with one or two channels at
+// zero, or a black only nearly black, keeps its pixel and its alpha.
+TEST(Images, OnlyExactBlackTurnsTransparent)
+{
+    struct Row { Uint8 r, g, b, a; bool cleared; } rows[] = {
+        {0, 0, 0, 255, true}, {0, 0, 0, 128, true}, {200, 0, 0, 255, false}, {0, 200, 0, 255, false},
+        {0, 0, 200, 255, false}, {1, 0, 0, 255, false}, {0, 0, 1, 90, false}, {0, 1, 1, 255, false}};
+    const int count = sizeof rows / sizeof rows[0];
+    SDL_Surface *image = SDL_CreateRGBSurface(SDL_SWSURFACE, count, 1, 32, 0x00ff0000, 0x0000ff00, 0x000000ff,
+                                              0xff000000);
+    ASSERT_NE(image, nullptr);
+    Uint32 *pixels = (Uint32 *)image->pixels;
+    for (int i = 0; i < count; i++)
+        pixels[i] = SDL_MapRGBA(image->format, rows[i].r, rows[i].g, rows[i].b, rows[i].a);
+    std::vector<Uint32> before(pixels, pixels + count);
+    make_black_transparent(image);
+    for (int i = 0; i < count; i++)
+        EXPECT_EQ(pixels[i], rows[i].cleared ? 0u : before[i])
+            << "(" << +rows[i].r << ", " << +rows[i].g << ", " << +rows[i].b << ", " << +rows[i].a << ")";
+    SDL_FreeSurface(image);
 }

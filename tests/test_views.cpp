@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "driving_view.h"
+#include "engine_view.h"
 #include "support.h"
 
 // A 37 x 41 turned car with a 20 x 30 footprint at (100.7, 17.5) lands at

@@ -10,8 +10,8 @@
 #include <sstream>
 #include <string>
 
+#include "i_system.h"
 #include "png_shot.h"
-#include "vorkkeli.h"
 
 static const char USAGE[] = "usage: vorkkeli-replay [--shot FRAME:FILE.png]... < script\n";
 
@@ -29,30 +29,39 @@ static bool parse_int(const std::string &text, long lo, long hi, int *out)
     return true;
 }
 
-// "MOUSE_X BUTTONS KEYS", KEYS comma-separated SDL 1.2 key codes or "-";
-// Escape (27) among them is pressed, not held: see read_next_line.
-static bool parse_frame(const std::string &line, TicCmd *in)
+// The steering subtracts the centre from the pointer's x: an x below this
+// would overflow there. A real pointer is never near it.
+static const long POINTER_X_MIN = -2147483647L - 1 + SCREEN_CENTRE_X;
+
+// "MOUSE_X BUTTONS KEYS", KEYS comma-separated SDL 1.2 key codes or "-".
+// Escape (27) among them is pressed in that frame: the frame's quit request.
+// Returns NULL, or what is wrong with the line.
+static const char *parse_frame(const std::string &line, TicCmd *in)
 {
+    static const char *const SHAPE = "not \"MOUSE_X BUTTONS KEYS\"";
     std::istringstream fields(line);
     std::string x, buttons, keys, extra;
     if (!(fields >> x >> buttons >> keys) || (fields >> extra))
-        return false;
-    if (!parse_int(x, -2147483647L - 1, 2147483647L, &in->pointer_x) ||
-        !parse_int(buttons, -2147483647L - 1, 2147483647L, &in->buttons))
-        return false;
-    in->buttons &= 0xFF;
+        return SHAPE;
+    if (!parse_int(x, POINTER_X_MIN, 2147483647L, &in->pointer_x))
+        return "MOUSE_X is not a whole number from -2147483328 to 2147483647";
+    if (!parse_int(buttons, -2147483647L - 1, 2147483647L, &in->buttons))
+        return SHAPE;
     std::memset(in->keys, 0, sizeof in->keys);
-    if (keys == "-")
-        return true;
-    std::stringstream codes(keys);
-    std::string code;
-    while (std::getline(codes, code, ',')) {
-        int key = 0;
-        if (!parse_int(code, 0, SDLK_LAST - 1, &key))
-            return false;
-        in->keys[key] = 1;
+    if (keys != "-") {
+        std::stringstream codes(keys);
+        std::string code;
+        while (std::getline(codes, code, ',')) {
+            int key = 0;
+            if (!parse_int(code, 0, SDLK_LAST - 1, &key))
+                return SHAPE;
+            in->keys[key] = 1;
+        }
+        if (keys.back() == ',')
+            return SHAPE;
     }
-    return keys.back() != ',';
+    in->quit = in->keys[SDLK_ESCAPE] != 0;
+    return NULL;
 }
 
 static void print_state(long long frame, const PlayState &ps)
@@ -69,13 +78,13 @@ static bool parse_shots(int argc, char **argv, std::map<long, std::string> *shot
     for (int i = 1; i < argc; i++) {
         if (std::strcmp(argv[i], "--shot") != 0 || i + 1 >= argc)
             return false;
-        std::string spec = argv[++i];
-        size_t colon = spec.find(':');
+        std::string shot = argv[++i];
+        size_t colon = shot.find(':');
         int frame = 0;
-        if (colon == std::string::npos || colon + 1 == spec.size() ||
-            !parse_int(spec.substr(0, colon), 1, 2147483647L, &frame))
+        if (colon == std::string::npos || colon + 1 == shot.size() ||
+            !parse_int(shot.substr(0, colon), 1, 2147483647L, &frame))
             return false;
-        (*shots)[frame] = spec.substr(colon + 1);
+        (*shots)[frame] = shot.substr(colon + 1);
     }
     return true;
 }
@@ -83,42 +92,13 @@ static bool parse_shots(int argc, char **argv, std::map<long, std::string> *shot
 static std::map<long, std::string> shots;
 static int status = 0;
 static long long frame = 0, line_number = 0, now_ns = 0;
-static bool have_line = false;
-static TicCmd next;
 
-// Reads the next frame's line ahead, between frames, as a real key press
-// arrives: an Escape in it goes into SDL's queue as a key-down, for the next
-// frame's event drain to find. A malformed line ends the input.
-static void read_next_line()
-{
-    std::string line;
-    have_line = false;
-    while (std::getline(std::cin, line)) {
-        line_number++;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#')
-            continue;
-        if (!parse_frame(line, &next)) {
-            fprintf(stderr, "vorkkeli-replay: line %lld is not \"MOUSE_X BUTTONS KEYS\": %s\n", line_number,
-                    line.c_str());
-            status = 2;
-            return;
-        }
-        if (next.keys[SDLK_ESCAPE]) {
-            SDL_Event escape = {};
-            escape.type = SDL_KEYDOWN;
-            escape.key.state = SDL_PRESSED;
-            escape.key.keysym.sym = SDLK_ESCAPE;
-            SDL_PushEvent(&escape);
-        }
-        have_line = true;
-        return;
-    }
-}
+// The replay's own platform edge: a made-up clock on which waiting takes no
+// time and nothing else does either, so every frame starts on its slot and is
+// shown; each frame's input is the script's next line; a frame is printed
+// instead of flipped.
+void i_request_vsync() {}
 
-// The made-up clock: waiting takes no time and nothing else does either, so
-// every frame starts on its slot and is shown.
 long long i_now_ns()
 {
     return now_ns;
@@ -129,14 +109,29 @@ void i_wait_until_ns(long long when_ns)
     now_ns = when_ns > now_ns ? when_ns : now_ns;
 }
 
-bool i_read_controls(TicCmd &cmd)
+int i_display_ready(const PlayState &)
 {
-    if (!have_line)
+    return 0;
+}
+
+// A malformed line ends the input, and the run, with status 2.
+bool i_gather_tic(TicCmd &cmd)
+{
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        line_number++;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.find_first_not_of(" \t") == std::string::npos || line[0] == '#')
+            continue;
+        const char *wrong = parse_frame(line, &cmd);
+        if (wrong == NULL)
+            return true;
+        fprintf(stderr, "vorkkeli-replay: line %lld is %s: %s\n", line_number, wrong, line.c_str());
+        status = 2;
         return false;
-    cmd.pointer_x = next.pointer_x;
-    cmd.buttons = next.buttons;
-    std::memcpy(cmd.keys, next.keys, sizeof cmd.keys);
-    return true;
+    }
+    return false;
 }
 
 void i_finish_frame(const PlayState &ps, bool shown)
@@ -146,8 +141,6 @@ void i_finish_frame(const PlayState &ps, bool shown)
     auto shot = shots.find(frame);
     if (shown && shot != shots.end() && save_png(screen, shot->second.c_str()) != 0)
         status = 1;
-    if (!ps.quit)
-        read_next_line();
 }
 
 int main(int argc, char *argv[])
@@ -160,7 +153,6 @@ int main(int argc, char *argv[])
     static PlayState ps;
     if (start_up(ps) != 0)
         return 1;
-    read_next_line();
     run_game_loop(ps);
     fflush(stdout);
     shut_down(ps);

@@ -1,8 +1,6 @@
-// Frame pacing: the fixed schedule of 60 frames a second that the loop keeps
-// whatever the display does. Pure arithmetic on times the caller passes in.
-#include "vorkkeli.h"
-
-static const long long NS_PER_SECOND = 1000000000LL;
+// The fixed schedule of 60 frames a second that the loop keeps whatever the
+// display does, unless the display itself paces the game (pacer.cpp).
+#include "schedule.h"
 
 // Frame k is due at origin + k / 60 s, worked out from k every time so that
 // no rounding builds up into drift.
@@ -24,8 +22,6 @@ long long frame_start(FrameSchedule &schedule, long long now_ns)
     return frame_due(schedule, schedule.frame);
 }
 
-// A frame finished after the next one is due is not shown: the game keeps
-// its 60 steps a second on a slow display and only the picture drops.
 bool frame_in_time(const FrameSchedule &schedule, long long now_ns)
 {
     return now_ns < frame_due(schedule, schedule.frame + 1);

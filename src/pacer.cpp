@@ -1,10 +1,10 @@
-// Pacing locked to the display: the refresh period and phase estimated from
-// when the flips return, the lock near 60 Hz, and the late start of a locked frame.
+// The frame pacer: the schedule, or the display locked near 60 Hz with the
+// refresh estimated from when the flips return and each frame started late.
 #include <algorithm>
 
-#include "vorkkeli.h"
+#include "pacer.h"
 
-static const long long NS_PER_SECOND = 1000000000LL, MS = 1000000;
+static const long long MS = 1000000;
 static const long long NOMINAL_NS = NS_PER_SECOND / FRAMES_PER_SECOND;
 static const long long BAND_NS = NOMINAL_NS / 200;   // within 0.5 % of 60 Hz, the display paces the game
 static const long long ON_REFRESH_NS = 2000000;       // a return this close to a refresh is on it
@@ -50,10 +50,10 @@ static void follow_schedule(FramePacer &pacer, long long now_ns)
 FramePacer start_pacer(long long now_ns)
 {
     FramePacer pacer = {};
-    follow_schedule(pacer, now_ns);
-    pacer.next_probe_frame = 0;
+    pacer.mode = PACE_SCHEDULE;
+    pacer.schedule = start_schedule(now_ns);
     pacer.safety_ns = SAFETY_START_NS;
-    return pacer;
+    return pacer; // a display may be probed from the first frames on
 }
 
 // Locked, a frame starts its margin before the refresh it aims at, so the

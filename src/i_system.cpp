@@ -1,0 +1,30 @@
+// The game's system edge on a POSIX desktop: the vsync request, a monotonic
+// clock, and a sleep until a moment of it.
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+
+#include "i_system.h"
+#include "schedule.h"
+
+// The frame pacing keeps the game's rate; waiting for the display's refresh
+// as well keeps the picture whole. SDL 1.2 on SDL2 only waits when asked, and
+// a user's own setting of the variable wins.
+void i_request_vsync()
+{
+    setenv("SDL12COMPAT_SYNC_TO_VBLANK", "1", 0);
+}
+
+long long i_now_ns()
+{
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * NS_PER_SECOND + now.tv_nsec;
+}
+
+void i_wait_until_ns(long long when_ns)
+{
+    timespec until = {(time_t)(when_ns / NS_PER_SECOND), (long)(when_ns % NS_PER_SECOND)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, NULL) == EINTR) {
+    }
+}

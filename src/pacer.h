@@ -1,0 +1,32 @@
+// The frame pacer: near 60 Hz the display paces the game, one step per
+// refresh, each frame started as late as its cost allows; elsewhere the fixed
+// schedule does. Only the loop uses it; it is pure, fed the times the loop saw.
+#ifndef PACER_H
+#define PACER_H
+
+#include "schedule.h"
+
+enum { PACE_SCHEDULE, PACE_PROBE, PACE_LOCKED };
+enum { WORK_SAMPLES = 64 };
+struct FramePacer {
+    int mode;
+    FrameSchedule schedule;            // followed unless locked
+    long long period_ns, refresh_ns;   // the display's refresh as estimated: period, and the latest seen
+    long long last_return_ns;          // when the last shown frame's flip returned
+    int steady;                        // shown frames in a row whose returns were one 60 Hz period apart
+    int probe_left, probe_hits;
+    long long next_probe_frame;
+    long long start_ns;                // when this frame was meant to start
+    long long target_ns;               // locked: the refresh this frame aims at
+    int off_refresh, hits;             // returns off the refreshes in a row; hits since the safety last changed
+    long long safety_ns;
+    long long work_ns[WORK_SAMPLES];   // the latest frames' cost, meant start to flip
+    int work_count;
+};
+FramePacer start_pacer(long long now_ns);
+// When the frame may start (it is never earlier than now_ns's frame slot).
+long long pacer_frame_start(FramePacer &pacer, long long now_ns);
+bool pacer_may_show(const FramePacer &pacer, long long drawn_ns);
+void pacer_frame_done(FramePacer &pacer, long long drawn_ns, bool shown, long long returned_ns);
+
+#endif

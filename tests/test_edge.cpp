@@ -1,0 +1,67 @@
+// The game's own platform edge (i_input.cpp, i_video.cpp) on SDL's dummy
+// drivers: which queued events bring a quit request, the whole queue drained
+// each frame, and the pointer put straight ahead at launch.
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "i_system.h"
+
+class Edge : public testing::Test {
+protected:
+    PlayState ps;
+    void SetUp() override
+    {
+        unsetenv("DISPLAY");
+        unsetenv("WAYLAND_DISPLAY");
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        ASSERT_EQ(start_up(ps), 0);
+    }
+    void TearDown() override { shut_down(ps); }
+};
+
+static void queue(int type, SDLKey key = SDLK_UNKNOWN)
+{
+    SDL_Event event = {};
+    event.type = (Uint8)type;
+    event.key.keysym.sym = key;
+    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    ASSERT_EQ(SDL_PushEvent(&event), 0);
+}
+
+// Only an Escape key-down or the close request quits, and the whole queue is
+// drained whatever comes first.
+TEST_F(Edge, TheEventDrain)
+{
+    struct Row { const char *events; std::vector<std::pair<int, SDLKey>> queued; int quit; } rows[] = {
+        {"nothing", {}, 0},
+        {"Escape down", {{SDL_KEYDOWN, SDLK_ESCAPE}}, 1},
+        {"Escape up", {{SDL_KEYUP, SDLK_ESCAPE}}, 0},
+        {"other keys, the mouse", {{SDL_KEYDOWN, SDLK_a}, {SDL_KEYUP, SDLK_a}, {SDL_MOUSEMOTION, SDLK_UNKNOWN},
+                                   {SDL_MOUSEBUTTONDOWN, SDLK_UNKNOWN}}, 0},
+        {"close request", {{SDL_QUIT, SDLK_UNKNOWN}}, 1},
+        {"Escape fourth of five", {{SDL_KEYDOWN, SDLK_a}, {SDL_KEYDOWN, SDLK_b}, {SDL_KEYDOWN, SDLK_c},
+                                   {SDL_KEYDOWN, SDLK_ESCAPE}, {SDL_KEYDOWN, SDLK_d}}, 1},
+    };
+    static TicCmd cmd;
+    for (const Row &row : rows) {
+        i_gather_tic(cmd); // whatever SDL queued of its own
+        for (auto &event : row.queued)
+            queue(event.first, event.second);
+        cmd.quit = -1;
+        EXPECT_TRUE(i_gather_tic(cmd)) << row.events;
+        EXPECT_EQ(cmd.quit, row.quit) << row.events;
+        SDL_Event left;
+        EXPECT_EQ(SDL_PollEvent(&left), 0) << row.events << ": left in the queue";
+    }
+}
+
+// Before the pointer first moves, it reads straight ahead.
+TEST_F(Edge, ThePointerStartsStraightAhead)
+{
+    static TicCmd cmd;
+    ASSERT_TRUE(i_gather_tic(cmd));
+    EXPECT_EQ(cmd.pointer_x, SCREEN_CENTRE_X);
+}
