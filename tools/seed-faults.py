@@ -14,19 +14,34 @@ FAULTS_FILE (default tools/faults.txt) holds blocks of the form
     the faulty text
     >>>
 
-For each fault this builds build-faults/ (and build-faults-asan/ when the
-normal build's tests all pass), runs ctest, restores the file, and prints one
-line: ID, caught or MISSED, and the tests that failed. The tree is restored
-even when interrupted."""
+The faults go into a copy of the tree (build-faults/tree), never into the
+tree itself, so work can go on beside a run. For each fault this builds
+build-faults/normal (and build-faults/asan when the normal build's tests all
+pass), runs ctest, restores the file, and prints one line: ID, caught or
+MISSED, and the tests that failed."""
 import os
 import re
+import shutil
 import subprocess
 import sys
 import time
 
-TOP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-BUILDS = [("build-faults", []),
-          ("build-faults-asan", ["-DVORKKELI_SANITIZE=ON", "-DCMAKE_BUILD_TYPE=Debug"])]
+SOURCE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+WORK = os.path.join(SOURCE, "build-faults")
+TOP = os.path.join(WORK, "tree")
+BUILDS = [(os.path.join(WORK, "normal"), []),
+          (os.path.join(WORK, "asan"), ["-DVORKKELI_SANITIZE=ON", "-DCMAKE_BUILD_TYPE=Debug"])]
+
+
+def copy_tree():
+    """The tracked and untracked files of the tree as they are now."""
+    files = subprocess.run(["git", "ls-files", "-co", "--exclude-standard"], cwd=SOURCE, text=True,
+                           stdout=subprocess.PIPE, check=True).stdout.split("\n")
+    for name in filter(None, files):
+        target = os.path.join(TOP, name)
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        if os.path.isfile(os.path.join(SOURCE, name)):
+            shutil.copy2(os.path.join(SOURCE, name), target)
 
 
 def read_faults(path):
@@ -45,7 +60,7 @@ def suite_failures():
     (empty when everything passes), or None when the fault does not build."""
     for folder, options in BUILDS:
         if not os.path.exists(os.path.join(TOP, folder, "CMakeCache.txt")):
-            run(["cmake", "-S", ".", "-B", folder, "-DCMAKE_BUILD_TYPE=RelWithDebInfo", *options])
+            run(["cmake", "-S", TOP, "-B", folder, "-DCMAKE_BUILD_TYPE=RelWithDebInfo", *options])
         built = run(["cmake", "--build", folder, "-j", str(os.cpu_count())])
         if built.returncode != 0:
             return None
@@ -63,6 +78,7 @@ def main():
         at = args.index("--only")
         only = set(args[at + 1].split(","))
         del args[at:at + 2]
+    copy_tree()
     faults = read_faults(args[0] if args else os.path.join(TOP, "tools", "faults.txt"))
     if only:
         faults = [f for f in faults if f["id"] in only]

@@ -13,18 +13,6 @@ source "$(dirname "$0")/lib.sh"
 "$TESTS/../scripts/install.sh" "$work/prefix" "$BUILD" >/dev/null
 game_command=$work/prefix/bin/vorkkeli
 
-start_x() { # width height: a private X server; sets DISPLAY and xserver
-  mkfifo "$work/displayfd.$1"
-  # Nothing started in the background keeps the test's output open.
-  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp 3>"$work/displayfd.$1" &>"$work/xvfb.log" &
-  xserver=$! && pids+=("$xserver")
-  read -r number <"$work/displayfd.$1"
-  export DISPLAY=":$number"
-}
-wait_for() { # seconds command...: polls the command until it succeeds
-  local until=$((SECONDS + $1))
-  until "${@:2}"; do [ "$SECONDS" -lt "$until" ] || return 1; sleep 0.05; done
-}
 # The bounding box (WxH+X+Y) of the screen's pixels near the car's red body,
 # or of every pixel that is not black, or 0x0+... when there are none.
 box() { # car|lit
@@ -68,9 +56,9 @@ pids+=($!)
 # SDL asks the window manager for full screen: it must be up first.
 wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 wait_for 30 wm_up || check "the window manager starts" yes no
-# Left where the game would read it as steering right if it took the pointer
-# by a guess that ignores the letterbox (x 406 of 640 is straight ahead).
-xdotool mousemove --sync 770 300
+# Left resting right of centre, where the game would read it as steering right
+# (x 560 of 640 through the letterbox) had it not put the pointer straight ahead.
+xdotool mousemove --sync 1000 300
 start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw"
 check "the window's title" "vorkkeli v. ~0,001 ^-^" "$(xdotool getwindowname "$window")"
 geometry() { xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9,]*\).*/\1/p;s/.*Geometry: //p' | paste -sd ' '; }

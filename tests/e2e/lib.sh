@@ -20,6 +20,18 @@ finish() {
   [ "$failures" -eq 0 ] && echo "all passed" && exit 0
   echo "$failures failed" >&2 && exit 1
 }
+start_x() { # width height: a private X server; sets DISPLAY and xserver
+  mkfifo "$work/displayfd.$1"
+  # Nothing started in the background keeps the test's output open.
+  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp 3>"$work/displayfd.$1" &>"$work/xvfb.log" &
+  xserver=$! && pids+=("$xserver")
+  read -r number <"$work/displayfd.$1"
+  export DISPLAY=":$number"
+}
+wait_for() { # seconds command...: polls the command until it succeeds
+  local until=$((SECONDS + $1))
+  until "${@:2}"; do [ "$SECONDS" -lt "$until" ] || return 1; sleep 0.05; done
+}
 # A file's bytes with each line feed written as \n, the last one included.
 visible() { # file
   local text && text=$(cat "$1" && echo .) && text=${text%.}
