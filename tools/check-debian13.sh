@@ -4,7 +4,8 @@
 # game's runtime libraries, runs the replay tool built here inside it, and
 # compares the trace and the three frames with the golden files. Prints the
 # SDL versions it found there. Installs nothing on this machine: it needs
-# debootstrap (apt-get install debootstrap) and root, for the chroot. With
+# debootstrap (apt-get install debootstrap) and root, for the chroot. The
+# Debian mirror is the one this machine's apt uses (or DEBIAN_MIRROR). With
 # --package it also builds the Debian package here, lets Debian 13's apt
 # resolve it on an empty system (a simulation), and starts the unpacked game
 # in the root with the dummy video driver.
@@ -12,7 +13,16 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 root=${XDG_CACHE_HOME:-$HOME/.cache}/vorkkeli/debian13
-mirror=${DEBIAN_MIRROR:-http://deb.debian.org/debian}
+# The first Debian archive (not its security archive) in apt's sources, in
+# either of their two formats.
+apt_mirror() {
+  { grep -hsE '^[[:space:]]*deb[[:space:]]' /etc/apt/sources.list /etc/apt/sources.list.d/*.list |
+      sed -E 's/\[[^]]*\]//' | awk '{print $2}'
+    sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/*.sources 2>/dev/null | tr ' ' '\n'
+  } | grep -v -- '-security' | grep -m 1 -E '^[a-z+]+://' || true
+}
+mirror=${DEBIAN_MIRROR:-$(apt_mirror)}
+[ -n "$mirror" ] || { echo "no Debian mirror in apt's sources: set DEBIAN_MIRROR" >&2; exit 2; }
 libraries=libsdl1.2debian,libsdl-gfx1.2-5,libsdl-image1.2,libsdl-mixer1.2,libpng16-16t64,libstdc++6
 command -v debootstrap >/dev/null || { echo "needs debootstrap: apt-get install debootstrap" >&2; exit 2; }
 [ -x "$top/build/vorkkeli-replay" ] || "$top/scripts/build.sh" >/dev/null

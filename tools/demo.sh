@@ -21,5 +21,5 @@ done
   "$top/build/vorkkeli-replay" "${shots[@]}" <"$top/docs/demo-drive.txt" >/dev/null)
 
 mkdir -p "$(dirname "$gif")"
-/usr/bin/convert -delay 8 -loop 0 "$frames"/*.png -resize 50% -layers Optimize "$gif"
+convert -delay 8 -loop 0 "$frames"/*.png -resize 50% -layers Optimize "$gif"
 echo "$gif"

@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/../assets"
 
-# ImageMagick 6 as Debian ships it; called by path so no wrapper stands in.
-im=/usr/bin/convert
+# ImageMagick 6 as Debian ships it.
+im=convert
 # Plain 24-bit RGB, no alpha (the colour keys act only then), and no time stamps,
 # so the same script makes the same bytes.
 png() { echo "PNG24:$1"; }

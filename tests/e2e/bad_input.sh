@@ -27,7 +27,7 @@ while IFS='|' read -r program environment spoil status expected; do
   [ "$program" == game ] && binary=$VORKKELI || binary=$VORKKELI_REPLAY
   actual=0
   eval "arguments=($environment)" # env(1) arguments, in the shell's quoting
-  (cd "$work/run" && printf '%s\n' "$script" | env "${arguments[@]}" "$binary" >"$work/stdout" 2>"$work/stderr") ||
+  (cd "$work/run" && exec "${orphan_proof[@]}" env "${arguments[@]}" "$binary" <<<"$script" >"$work/stdout" 2>"$work/stderr") ||
     actual=$?
   what="$program ${environment:+$environment }${spoil:+($spoil)}"
   check "$what: status" "${status// /}" "$actual"

@@ -31,7 +31,7 @@ shown() { # the car is on screen, so the game's final window is up (its first is
   car && window=$(xdotool search --onlyvisible --name '^vorkkeli' | tail -n 1) && [ -n "$window" ]
 }
 start_game() { # env(1) arguments...: started from the scratch folder
-  (cd "$work" && exec env "$@" "$game_command") >"$work/stdout" 2>"$work/stderr" &
+  (cd "$work" && exec "${orphan_proof[@]}" env "$@" "$game_command") >"$work/stdout" 2>"$work/stderr" &
   game=$! && pids+=("$game")
   wait_for 30 shown || { check "the window appears" yes no; finish; }
 }

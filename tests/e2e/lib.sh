@@ -7,6 +7,9 @@ export SDL_AUDIODRIVER=dummy
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR=$work
 pids=()
+# Every program a test starts runs through this, so it dies with the test even
+# when the test itself is killed (a timeout) and no trap runs.
+orphan_proof=(setpriv --pdeathsig KILL --)
 trap 'kill ${pids[@]+"${pids[@]}"} 2>/dev/null || true; rm -rf "$work"' EXIT
 trap 'exit 143' TERM
 

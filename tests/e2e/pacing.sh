@@ -10,7 +10,7 @@ within() { python3 -c 'import sys; v, lo, hi = map(float, sys.argv[1:]); print("
 for row in "no vsync|0|57 61.5|57 61.5" "50 Hz|50|57 61.5|47 50.5"; do
   IFS='|' read -r display hz steps pictures <<<"$row"
   status=0
-  (cd "$ASSETS" && exec env LD_PRELOAD="$BUILD/libfake_display.so" FAKE_DISPLAY_HZ="$hz" FAKE_DISPLAY_NO_COPY=1 \
+  (cd "$ASSETS" && exec "${orphan_proof[@]}" env LD_PRELOAD="$BUILD/libfake_display.so" FAKE_DISPLAY_HZ="$hz" FAKE_DISPLAY_NO_COPY=1 \
     FAKE_DISPLAY_PRESENT_US=1000 FAKE_DISPLAY_STEPS=240 "$VORKKELI") 2>"$work/err" || status=$?
   check "$display: the game ends on the close request" 0 "$status"
   field() { grep -o "$1=[0-9.]*" "$work/err" | cut -d= -f2; }

@@ -30,7 +30,7 @@ check "an unknown option: status 2 and one line" "2 1" "$status $(wc -l <"$work/
 # Started with the disk audio driver: once its output grows, SDL is up and
 # the close request (SIGTERM) ends the game; a missing file would have printed
 # a line.
-(cd "$work" && exec env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
+(cd "$work" && exec "${orphan_proof[@]}" env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" \
   "$u/games/vorkkeli") >"$work/stdout" 2>"$work/stderr" &
 game=$! && pids+=("$game")
 until [ -s "$work/audio.raw" ] || ! kill -0 "$game" 2>/dev/null; do sleep 0.05; done
