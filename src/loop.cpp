@@ -6,7 +6,8 @@
 
 // Every rate in the game is per frame, so a frame runs every 1/60 s, or once
 // per refresh of a display within 0.5 % of 60 Hz. quit is tested only here,
-// at the top: the frame that brought the request still runs to its end.
+// at the top: the frame that brought the request still runs to its end and
+// is shown, however late.
 void run_game_loop(PlayState &ps)
 {
     static TicCmd cmd;
@@ -18,7 +19,7 @@ void run_game_loop(PlayState &ps)
             break;
         run_tic(ps, cmd);
         long long drawn = i_now_ns();
-        bool shown = pacer_may_show(pacer, drawn);
+        bool shown = ps.quit || pacer_may_show(pacer, drawn);
         i_finish_frame(ps, shown);
         pacer_frame_done(pacer, drawn, shown, i_now_ns());
     }

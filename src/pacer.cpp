@@ -1,16 +1,22 @@
 // The frame pacer: the schedule, or the display locked near 60 Hz with the
 // refresh estimated from when the flips return and each frame started late.
 #include <algorithm>
+#include <cstdlib>
 
 #include "pacer.h"
 
 static const long long MS = 1000000;
 static const long long NOMINAL_NS = NS_PER_SECOND / FRAMES_PER_SECOND;
 static const long long BAND_NS = NOMINAL_NS / 200;   // within 0.5 % of 60 Hz, the display paces the game
-static const long long ON_REFRESH_NS = 2000000;       // a return this close to a refresh is on it
-static const int STEADY_FRAMES = 12;                  // evenly spaced returns before a probe
+// A waiting flip returns on a refresh, or later when the thread wakes up late
+// (on a busy machine 2 to 3 ms late is common), so a return this close to a
+// refresh is on it. A probe's frames start half a frame late, well outside it.
+static const long long ON_REFRESH_NS = 4 * MS;
+static const int UNSHOWN_IN_A_ROW = 3;                // then a late frame is shown all the same
+static const long long STEADY_BAND_NS = NOMINAL_NS / 100; // the steady gaps' median within 1 % of 60 Hz
 static const int PROBE_FRAMES = 8;
-static const long long PROBE_SHIFT_NS = NOMINAL_NS / 3;
+static const long long PROBE_SHIFT_NS = NOMINAL_NS / 2;
+static const int PERIOD_REFRESHES = 30;               // locked, the period is measured over this many
 static const long long REPROBE_FRAMES = 600;          // after a failed probe, 10 s on the schedule
 static const long long SAFETY_START_NS = 2000000, SAFETY_FLOOR_NS = 250000, SAFETY_STEP_NS = 500000;
 static const int HITS_TO_SHRINK = 60;                 // a second of hits shrinks the safety by 1/64
@@ -58,31 +64,34 @@ FramePacer start_pacer(long long now_ns)
 
 // Locked, a frame starts its margin before the refresh it aims at, so the
 // input is read as late as the frame's cost allows. Otherwise it starts in
-// its slot of the schedule (a probe's frames a third of a frame later).
+// its slot of the schedule (a probe's frames half a frame later).
 long long pacer_frame_start(FramePacer &pacer, long long now_ns)
 {
+    if (pacer.mode == PACE_LOCKED && now_ns - (pacer.refresh_ns + pacer.period_ns) > STALL_NS)
+        follow_schedule(pacer, now_ns); // stopped: the schedule starts again from now
     if (pacer.mode != PACE_LOCKED) {
         long long start = frame_start(pacer.schedule, now_ns);
         pacer.start_ns = pacer.mode == PACE_PROBE ? start + PROBE_SHIFT_NS : start;
-        return pacer.start_ns;
+    } else {
+        long long target = pacer.refresh_ns + pacer.period_ns, lead = margin(pacer);
+        while (target - (lead - pacer.safety_ns) < now_ns) // too late for this refresh: the next
+            target += pacer.period_ns;
+        pacer.target_ns = target;
+        pacer.start_ns = std::max(now_ns, target - lead);
     }
-    long long target = pacer.refresh_ns + pacer.period_ns;
-    if (now_ns - target > STALL_NS) {
-        follow_schedule(pacer, now_ns);
-        return now_ns;
-    }
-    long long lead = margin(pacer);
-    while (target - (lead - pacer.safety_ns) < now_ns) // too late for this refresh: the next
-        target += pacer.period_ns;
-    pacer.target_ns = target;
-    pacer.start_ns = std::max(now_ns, target - lead);
+    pacer.began_ns = std::max(now_ns, pacer.start_ns);
     return pacer.start_ns;
 }
 
-// Locked, every step is shown; on the schedule, only those in time.
+// Locked, every step is shown. On the schedule a frame finished after the
+// next one is due is left unshown, so a slow display costs pictures, not
+// steps; but never more than three in a row, so the picture never freezes,
+// and never a frame whose own work took longer than its slot: on a machine
+// that slow every frame is late, and each is shown as the machine allows.
 bool pacer_may_show(const FramePacer &pacer, long long drawn_ns)
 {
-    return pacer.mode == PACE_LOCKED || frame_in_time(pacer.schedule, drawn_ns);
+    return pacer.mode == PACE_LOCKED || frame_in_time(pacer.schedule, drawn_ns) ||
+           pacer.unshown >= UNSHOWN_IN_A_ROW || drawn_ns - pacer.began_ns > NOMINAL_NS;
 }
 
 static void record_work(FramePacer &pacer, long long work_ns)
@@ -91,20 +100,29 @@ static void record_work(FramePacer &pacer, long long work_ns)
     pacer.work_count++;
 }
 
-// On the schedule: flips returning about one 60 Hz period apart, their
-// average within 0.5 % of it, may be a display
-// that waits for its refresh, or one that does not wait and is paced by the
-// schedule itself. A probe tells them apart: its frames start later, and only
-// a waiting display still returns on its refreshes.
+// The median of the latest steady gaps: a late wake-up lengthens one gap and
+// shortens the next, and leaves the median alone.
+static long long median_gap(const FramePacer &pacer)
+{
+    long long sorted[STEADY_FRAMES];
+    std::copy(pacer.gap_ns, pacer.gap_ns + STEADY_FRAMES, sorted);
+    std::nth_element(sorted, sorted + STEADY_FRAMES / 2, sorted + STEADY_FRAMES);
+    return sorted[STEADY_FRAMES / 2];
+}
+
+// On the schedule: flips returning about one 60 Hz period apart, the median
+// gap within 1 % of it, may be a display that waits for its refresh, or one
+// that does not wait and is paced by the schedule itself. A probe tells them
+// apart: its frames start half a frame later, and only a waiting display
+// still returns on its refreshes.
 static void watch_returns(FramePacer &pacer, long long returned_ns)
 {
     long long gap = returned_ns - pacer.last_return_ns;
     bool steady = pacer.last_return_ns != 0 && gap > NOMINAL_NS - ON_REFRESH_NS && gap < NOMINAL_NS + ON_REFRESH_NS;
-    pacer.steady = steady ? pacer.steady + 1 : 0;
-    if (pacer.steady == 1)
-        pacer.period_ns = gap;
-    else if (steady)
-        pacer.period_ns += (gap - pacer.period_ns) / 8;
+    if (steady)
+        pacer.gap_ns[pacer.steady++ % STEADY_FRAMES] = gap;
+    else
+        pacer.steady = 0;
 
     if (pacer.mode == PACE_PROBE) {
         pacer.probe_hits += distance_to_refresh(pacer, returned_ns) <= ON_REFRESH_NS;
@@ -112,15 +130,17 @@ static void watch_returns(FramePacer &pacer, long long returned_ns)
             if (pacer.probe_hits == PROBE_FRAMES) {
                 pacer.mode = PACE_LOCKED;
                 pacer.off_refresh = 0;
-                pacer.refresh_ns = returned_ns;
+                pacer.refresh_ns = pacer.base_refresh_ns = returned_ns;
+                pacer.counted = 0;
             } else {
                 pacer.mode = PACE_SCHEDULE;
                 pacer.next_probe_frame = pacer.schedule.frame + REPROBE_FRAMES;
             }
         }
     } else if (pacer.steady >= STEADY_FRAMES && pacer.schedule.frame >= pacer.next_probe_frame &&
-               pacer.period_ns > NOMINAL_NS - BAND_NS && pacer.period_ns < NOMINAL_NS + BAND_NS) {
+               std::abs(median_gap(pacer) - NOMINAL_NS) < STEADY_BAND_NS) {
         pacer.mode = PACE_PROBE;
+        pacer.period_ns = median_gap(pacer);
         pacer.probe_left = PROBE_FRAMES;
         pacer.probe_hits = 0;
         pacer.refresh_ns = returned_ns;
@@ -140,7 +160,7 @@ static void keep_lock(FramePacer &pacer, long long drawn_ns, long long returned_
     long long since = returned_ns - pacer.refresh_ns;
     long long refreshes = (since + pacer.period_ns / 2) / pacer.period_ns;
     bool on_refresh = refreshes >= 1 && distance_to_refresh(pacer, returned_ns) <= ON_REFRESH_NS;
-    bool at_once = returned_ns - drawn_ns < ON_REFRESH_NS / 4 && !on_refresh;
+    bool at_once = returned_ns - drawn_ns < MS / 2 && !on_refresh;
     if (!on_refresh) {
         if (at_once || ++pacer.off_refresh >= 3)
             follow_schedule(pacer, returned_ns);
@@ -155,29 +175,39 @@ static void keep_lock(FramePacer &pacer, long long drawn_ns, long long returned_
         pacer.safety_ns = std::max(SAFETY_FLOOR_NS, pacer.safety_ns - pacer.safety_ns / 64);
         pacer.hits = 0;
     }
-    // The estimate follows the returns as a loop filter would: a quarter of
-    // each one's error moves the phase, a sixteenth the period. The error is
-    // clipped to half a millisecond first: returns are only ever late, so a
-    // wake-up a few milliseconds late would otherwise drag the phase after it
-    // and, pulled back, leave the period a little short each time.
-    long long error = std::clamp(since - refreshes * pacer.period_ns, -ON_REFRESH_NS / 4, ON_REFRESH_NS / 4);
-    pacer.refresh_ns += refreshes * pacer.period_ns + error / 4;
-    pacer.period_ns += error / (16 * refreshes);
-    if (pacer.period_ns < NOMINAL_NS - BAND_NS || pacer.period_ns > NOMINAL_NS + BAND_NS)
-        follow_schedule(pacer, returned_ns);
+    // Returns are only ever late, never before their refresh: one earlier
+    // than predicted is taken as the refresh, and one later moves the
+    // estimate a quarter of the way, at most a quarter of a millisecond, as
+    // a display a little slower than estimated would. So a late wake-up
+    // hardly moves it. The period is measured over the latest 30 refreshes,
+    // where a millisecond either way is lost in half a second.
+    long long error = since - refreshes * pacer.period_ns;
+    pacer.refresh_ns += refreshes * pacer.period_ns + (error < 0 ? error : std::min(error, MS) / 4);
+    pacer.counted += refreshes;
+    if (pacer.counted >= PERIOD_REFRESHES) {
+        pacer.period_ns = (pacer.refresh_ns - pacer.base_refresh_ns) / pacer.counted;
+        pacer.base_refresh_ns = pacer.refresh_ns;
+        pacer.counted = 0;
+        if (pacer.period_ns < NOMINAL_NS - BAND_NS || pacer.period_ns > NOMINAL_NS + BAND_NS)
+            follow_schedule(pacer, returned_ns);
+    }
 }
 
 void pacer_frame_done(FramePacer &pacer, long long drawn_ns, bool shown, long long returned_ns)
 {
     record_work(pacer, drawn_ns - pacer.start_ns);
+    pacer.unshown = shown ? 0 : pacer.unshown + 1;
     if (pacer.mode == PACE_LOCKED) {
         keep_lock(pacer, drawn_ns, returned_ns);
     } else {
         // The first flip sets the display up (30 ms or more on X): when it
-        // comes back after the next frame was due, the schedule starts from it.
+        // comes back after the next frame was due, the schedule starts from
+        // it. So does a frame whose own work outlasted its slot: the machine
+        // is slower than the schedule, and catching up would be a burst.
         bool slow_first = shown && pacer.last_return_ns == 0 && !frame_in_time(pacer.schedule, returned_ns);
+        bool behind = drawn_ns - pacer.began_ns > NOMINAL_NS;
         next_frame(pacer.schedule);
-        if (slow_first)
+        if (slow_first || behind)
             pacer.schedule = start_schedule(returned_ns);
         else if (shown)
             watch_returns(pacer, returned_ns);
