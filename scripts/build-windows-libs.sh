@@ -27,7 +27,7 @@ out=$work/prefix
 mkdir -p "$out"
 export CFLAGS="-O2 -ffile-prefix-map=$work=/vorkkeli-libs" LDFLAGS="-Wl,--no-insert-timestamp"
 export SOURCE_DATE_EPOCH=0
-export PKG_CONFIG_LIBDIR=$out/lib/pkgconfig PKG_CONFIG_PATH=
+export PKG_CONFIG_LIBDIR=$out/lib/pkgconfig:/usr/$host/lib/pkgconfig PKG_CONFIG_PATH= # zlib is Debian's
 export PATH=$out/bin:$PATH # sdl-config of the cross-built SDL 1.2
 jobs=$(nproc)
 unpack() { echo "Building $1 for Windows" >&2; tar -xzf "$top/third_party/$1.tar.gz" -C "$work"; cd "$work/$1"; }
@@ -35,7 +35,7 @@ autotools() { # configure options...
   ./configure --host=$host --prefix="$out" "$@" >"$work/configure.log" 2>&1 ||
     { tail -n 30 "$work/configure.log" >&2; exit 1; }
   make -j "$jobs" >"$work/make.log" 2>&1 || { tail -n 30 "$work/make.log" >&2; exit 1; }
-  make install >/dev/null
+  make install >"$work/install.log" 2>&1 || { tail -n 30 "$work/install.log" >&2; exit 1; }
 }
 cmake_build() { # cmake options...
   cmake -S . -B build -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" -DVORKKELI_WINDOWS_PREFIX="$out" \
@@ -54,11 +54,19 @@ cmake_build -DSDL12TESTS=OFF -DSDL2_INCLUDE_DIR="$out/include/SDL2"
 unpack SDL_image-1.2.12
 autotools --disable-static --disable-png-shared --disable-bmp --disable-gif --disable-jpg --disable-lbm \
   --disable-pcx --disable-pnm --disable-tga --disable-tif --disable-xcf --disable-xpm --disable-xv --disable-webp
+# Without libpng found, SDL_image builds all the same and loads no PNG.
+x86_64-w64-mingw32-objdump -p "$out/bin/SDL_image.dll" | grep -q 'DLL Name: libpng16' ||
+  { echo "SDL_image was built without PNG support" >&2; exit 1; }
 unpack SDL_mixer-1.2.12
 autotools --disable-static --disable-music-cmd --disable-music-mod --disable-music-midi --disable-music-ogg \
   --disable-music-flac --disable-music-mp3 --disable-music-mp3-mad-gpl --disable-smpegtest
 unpack SDL_gfx-2.0.27
 autotools --disable-static --disable-mmx
 
+# The build's own prefix written into the libraries' pkg-config, libtool and
+# *-config files becomes the cache folder they now live in.
+grep -rlF "$out" "$out/lib" "$out/bin" | while read -r file; do
+  case "$file" in *.dll | *.a) ;; *) sed -i "s|$out|$prefix|g" "$file" ;; esac
+done
 rm -rf "$prefix" && mv "$out" "$prefix" && touch "$prefix/.complete"
 echo "$prefix"

@@ -6,10 +6,11 @@
 
 #include "vorkkeli.h"
 
-// i_system.cpp: asks SDL to wait for the display's refresh, unless the user
-// has said otherwise; a monotonic clock in nanoseconds, and a sleep until a
-// moment of it.
-void i_request_vsync();
+// i_system_*.cpp: readies the process before SDL starts (SDL asked to wait
+// for the display's refresh unless the user has said otherwise; on Windows
+// the game's own folder made the working folder); a monotonic clock in
+// nanoseconds, and a sleep until a moment of it.
+void i_init_system();
 long long i_now_ns();
 void i_wait_until_ns(long long when_ns);
 
@@ -18,6 +19,8 @@ void i_wait_until_ns(long long when_ns);
 // shown, or left unshown when it came too late.
 int i_display_ready(const PlayState &ps);
 void i_finish_frame(const PlayState &ps, bool shown);
+// i_display_*.cpp: the platform's own display checks, as i_display_ready's.
+int i_check_display();
 
 // i_input.cpp: the event queue drained (an Escape key-down or the close
 // request sets quit), then the held keys, the pointer's x and the buttons.

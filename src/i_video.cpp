@@ -1,72 +1,6 @@
-// The game's video edge on an X11 or Wayland desktop: a display missing at
-// start or lost mid-game, the pointer put where the game reads it, the flip.
-#include <X11/Xlib.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
-
+// The game's video edge on every platform: the display's own checks, the
+// pointer put where the game reads it, and the flip.
 #include "i_system.h"
-
-static bool video_driver_is(const char *name)
-{
-    char driver[32] = "";
-    SDL_VideoDriverName(driver, sizeof driver);
-    return std::strcmp(driver, name) == 0;
-}
-
-// Without a display SDL quietly falls back to a driver that shows nothing, and
-// the game would run unseen until killed. Those drivers count only when asked for.
-static bool display_missing()
-{
-    bool headless = video_driver_is("offscreen") || video_driver_is("dummy");
-    return headless && getenv("SDL_VIDEODRIVER") == NULL;
-}
-
-// Prints an environment value as " NAME=value" after separator, with control
-// bytes and backslashes escaped so that nothing in it acts on the terminal;
-// an unset or empty variable prints nothing. Returns whether it printed.
-static bool print_variable(const char *name, const char *separator)
-{
-    const char *value = getenv(name);
-    if (value == NULL || *value == '\0')
-        return false;
-    fprintf(stderr, "%s%s=", separator, name);
-    for (const unsigned char *c = (const unsigned char *)value; *c != '\0'; c++) {
-        if (*c < 0x20 || *c == 0x7f || *c == '\\')
-            fprintf(stderr, "\\x%02x", *c);
-        else
-            fputc(*c, stderr);
-    }
-    return true;
-}
-
-// Says whether no display was named at all, or the one named would not open.
-static void report_missing_display()
-{
-    const char *x11 = getenv("DISPLAY"), *wayland = getenv("WAYLAND_DISPLAY");
-    if ((x11 == NULL || *x11 == '\0') && (wayland == NULL || *wayland == '\0')) {
-        fprintf(stderr, "Näyttöä ei löytynyt: peli tarvitsee X- tai Wayland-näytön (DISPLAY tai WAYLAND_DISPLAY).\n");
-        return;
-    }
-    fprintf(stderr, "Näyttöön ei saatu yhteyttä (");
-    bool named = print_variable("DISPLAY", "");
-    print_variable("WAYLAND_DISPLAY", named ? ", " : "");
-    fprintf(stderr, "): onko näyttöpalvelin käynnissä?\n");
-}
-
-// Xlib ends the process from inside whatever call found the X server gone.
-// Its own exit would run the libraries' destructors while SDL's audio thread
-// still plays, which can crash; so the sound is stopped first, and the
-// process ends without touching the dead connection again.
-static int display_lost(Display *)
-{
-    fprintf(stderr, "Yhteys näyttöön katkesi: peli päättyy.\n");
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    _exit(1);
-}
 
 // Puts the pointer where the game reads x at the centre. SDL 1.2 on SDL2 may
 // take the warp in the window's own pixels instead of through the letterbox
@@ -90,12 +24,8 @@ static void centre_pointer(int width, int height)
 
 int i_display_ready(const PlayState &ps)
 {
-    if (display_missing()) {
-        report_missing_display();
+    if (i_check_display() != 0)
         return 1;
-    }
-    if (video_driver_is("x11"))
-        XSetIOErrorHandler(display_lost);
     // Until the pointer first moves, SDL may place it by a guess that ignores
     // the letterbox of a larger screen; put it at the centre, straight ahead.
     centre_pointer(ps.screen_width, ps.screen_height);

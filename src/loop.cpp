@@ -15,12 +15,12 @@ void run_game_loop(PlayState &ps)
     pacer = start_pacer(i_now_ns());
     while (!ps.quit) {
         i_wait_until_ns(pacer_frame_start(pacer, i_now_ns()));
+        long long began = i_now_ns();
         if (!i_gather_tic(cmd))
             break;
         run_tic(ps, cmd);
-        long long drawn = i_now_ns();
-        bool shown = ps.quit || pacer_may_show(pacer, drawn);
+        bool shown = pacer_frame_drawn(pacer, began, i_now_ns()) || ps.quit;
         i_finish_frame(ps, shown);
-        pacer_frame_done(pacer, drawn, shown, i_now_ns());
+        pacer_frame_done(pacer, shown, i_now_ns());
     }
 }

@@ -79,7 +79,6 @@ long long pacer_frame_start(FramePacer &pacer, long long now_ns)
         pacer.target_ns = target;
         pacer.start_ns = std::max(now_ns, target - lead);
     }
-    pacer.began_ns = std::max(now_ns, pacer.start_ns);
     return pacer.start_ns;
 }
 
@@ -88,10 +87,12 @@ long long pacer_frame_start(FramePacer &pacer, long long now_ns)
 // steps; but never more than three in a row, so the picture never freezes,
 // and never a frame whose own work took longer than its slot: on a machine
 // that slow every frame is late, and each is shown as the machine allows.
-bool pacer_may_show(const FramePacer &pacer, long long drawn_ns)
+bool pacer_frame_drawn(FramePacer &pacer, long long began_ns, long long drawn_ns)
 {
+    pacer.began_ns = began_ns;
+    pacer.drawn_ns = drawn_ns;
     return pacer.mode == PACE_LOCKED || frame_in_time(pacer.schedule, drawn_ns) ||
-           pacer.unshown >= UNSHOWN_IN_A_ROW || drawn_ns - pacer.began_ns > NOMINAL_NS;
+           pacer.unshown >= UNSHOWN_IN_A_ROW || drawn_ns - began_ns > NOMINAL_NS;
 }
 
 static void record_work(FramePacer &pacer, long long work_ns)
@@ -193,8 +194,9 @@ static void keep_lock(FramePacer &pacer, long long drawn_ns, long long returned_
     }
 }
 
-void pacer_frame_done(FramePacer &pacer, long long drawn_ns, bool shown, long long returned_ns)
+void pacer_frame_done(FramePacer &pacer, bool shown, long long returned_ns)
 {
+    long long drawn_ns = pacer.drawn_ns;
     record_work(pacer, drawn_ns - pacer.start_ns);
     pacer.unshown = shown ? 0 : pacer.unshown + 1;
     if (pacer.mode == PACE_LOCKED) {

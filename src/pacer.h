@@ -20,7 +20,7 @@ struct FramePacer {
     int probe_left, probe_hits;
     long long next_probe_frame;
     long long start_ns;                // when this frame was meant to start
-    long long began_ns;                // and when it could: then, or now if later
+    long long began_ns, drawn_ns;      // and when it began and was drawn
     long long target_ns;               // locked: the refresh this frame aims at
     int off_refresh, hits;             // returns off the refreshes in a row; hits since the safety last changed
     long long safety_ns;
@@ -29,9 +29,10 @@ struct FramePacer {
     int unshown;                       // frames left unshown in a row
 };
 FramePacer start_pacer(long long now_ns);
-// When the frame may start (it is never earlier than now_ns's frame slot).
+// When the frame is to start; then whether to show it, once drawn; then when
+// its flip returned, if shown, or when it was left unshown.
 long long pacer_frame_start(FramePacer &pacer, long long now_ns);
-bool pacer_may_show(const FramePacer &pacer, long long drawn_ns);
-void pacer_frame_done(FramePacer &pacer, long long drawn_ns, bool shown, long long returned_ns);
+bool pacer_frame_drawn(FramePacer &pacer, long long began_ns, long long drawn_ns);
+void pacer_frame_done(FramePacer &pacer, bool shown, long long returned_ns);
 
 #endif

@@ -57,7 +57,7 @@ static int open_window(const PlayState &ps)
 
 int start_up(PlayState &ps)
 {
-    i_request_vsync();
+    i_init_system();
     SDL_Init(SDL_INIT_VIDEO);
     init_play_state(ps);
     if (open_window(ps) != 0)

@@ -27,19 +27,21 @@ static long long work()
     long long extra = 0;
     if (machine.varied)
         extra = (long long)(next_random() % (400 * US)) + (machine.steps % 25 == 24 ? 1500 * US : 0);
-    return machine.work_ns + extra + (machine.steps == machine.stall_step ? machine.stall_ns : 0);
+    return machine.work_ns + extra;
 }
 
-void i_request_vsync() {}
+void i_init_system() {}
 
 long long i_now_ns()
 {
     return machine.now_ns;
 }
 
+// The frame counted stall_step wakes up that much late, as a stopped or
+// starved process does.
 void i_wait_until_ns(long long when_ns)
 {
-    machine.now_ns = std::max(machine.now_ns, when_ns);
+    machine.now_ns = std::max(machine.now_ns, when_ns) + (machine.steps == machine.stall_step ? machine.stall_ns : 0);
 }
 
 int i_display_ready(const PlayState &)

@@ -23,7 +23,7 @@ struct FakeMachine {
     long long now_ns;
     long long work_ns;              // a frame's work, sampling to flip, at least; see i_fake.cpp
     bool varied;                    // the work varies from frame to frame as a real frame's does
-    long long stall_step, stall_ns; // the frame counted stall_step (from 0) takes this much more
+    long long stall_step, stall_ns; // the frame counted stall_step (from 0) wakes up this much late
     long long refresh_ns;           // the refresh period; 0: flips do not wait
     long long present_ns;           // a shown frame's flip costs this much before it waits
     long long jitter_ns;            // a waiting flip wakes up to this much after the refresh

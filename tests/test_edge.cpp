@@ -58,9 +58,14 @@ TEST_F(Edge, TheEventDrain)
     }
 }
 
-// Before the pointer first moves, it reads straight ahead.
-TEST_F(Edge, ThePointerStartsStraightAhead)
+// A full-screen 640 x 480 window of 32 bits, and before the pointer first
+// moves, it reads straight ahead.
+TEST_F(Edge, StartsFullScreenWithThePointerStraightAhead)
 {
+    EXPECT_EQ(screen->w, SCREEN_WIDTH);
+    EXPECT_EQ(screen->h, SCREEN_HEIGHT);
+    EXPECT_EQ(screen->format->BitsPerPixel, 32);
+    EXPECT_TRUE(screen->flags & SDL_FULLSCREEN);
     static TicCmd cmd;
     ASSERT_TRUE(i_gather_tic(cmd));
     EXPECT_EQ(cmd.pointer_x, SCREEN_CENTRE_X);

@@ -21,7 +21,7 @@
 #include <cstdlib>
 #include <deque>
 
-#include "i_system.h" // the game's own clock and sleep (i_system.cpp is built in)
+#include "i_system.h" // the game's own clock and sleep (i_system_posix.cpp is built in)
 
 static const long long start_ns = i_now_ns(); // the refreshes count from here
 static long long first_step_ns, last_step_ns, steps, flips, first_cpu_ns, last_cpu_ns, flip_cpu_ns;

@@ -97,7 +97,7 @@ static long long frame = 0, line_number = 0, now_ns = 0;
 // time and nothing else does either, so every frame starts on its slot and is
 // shown; each frame's input is the script's next line; a frame is printed
 // instead of flipped.
-void i_request_vsync() {}
+void i_init_system() {}
 
 long long i_now_ns()
 {

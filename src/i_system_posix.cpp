@@ -1,5 +1,5 @@
-// The game's system edge on a POSIX desktop: the vsync request, a monotonic
-// clock, and a sleep until a moment of it.
+// The game's system edge on Linux: the vsync request, a monotonic clock, and
+// a sleep until a moment of it. (The launcher starts the game in its data folder.)
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
@@ -10,7 +10,7 @@
 // The frame pacing keeps the game's rate; waiting for the display's refresh
 // as well keeps the picture whole. SDL 1.2 on SDL2 only waits when asked, and
 // a user's own setting of the variable wins.
-void i_request_vsync()
+void i_init_system()
 {
     setenv("SDL12COMPAT_SYNC_TO_VBLANK", "1", 0);
 }

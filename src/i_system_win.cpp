@@ -1,0 +1,63 @@
+// The game's system edge on Windows: the game's own folder as the working
+// folder, the vsync request, the performance counter as the clock, and a
+// high-resolution waitable timer as the sleep.
+#include <windows.h>
+
+#include "i_system.h"
+#include "schedule.h"
+
+#ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
+#define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
+#endif
+
+// Started from a shortcut or another folder, the game still finds its
+// pictures and sound: they lie beside the executable. SDL reads its settings
+// from the process's environment, where a user's own value wins.
+void i_init_system()
+{
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(NULL, path, MAX_PATH);
+    while (length > 0 && path[length - 1] != L'\\' && path[length - 1] != L'/')
+        length--;
+    if (length > 0 && length < MAX_PATH) {
+        path[length] = L'\0';
+        SetCurrentDirectoryW(path);
+    }
+    if (GetEnvironmentVariableA("SDL12COMPAT_SYNC_TO_VBLANK", NULL, 0) == 0)
+        SetEnvironmentVariableA("SDL12COMPAT_SYNC_TO_VBLANK", "1");
+}
+
+long long i_now_ns()
+{
+    static LARGE_INTEGER frequency;
+    if (frequency.QuadPart == 0)
+        QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    long long seconds = now.QuadPart / frequency.QuadPart, rest = now.QuadPart % frequency.QuadPart;
+    return seconds * NS_PER_SECOND + rest * NS_PER_SECOND / frequency.QuadPart;
+}
+
+// A high-resolution timer wakes within a fraction of a millisecond; where
+// Windows has none (before Windows 10), an ordinary one with the system timer
+// at 1 ms does nearly as well.
+void i_wait_until_ns(long long when_ns)
+{
+    static HANDLE timer = NULL;
+    if (timer == NULL) {
+        timer = CreateWaitableTimerExW(NULL, NULL, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION, TIMER_ALL_ACCESS);
+        if (timer == NULL) {
+            timeBeginPeriod(1);
+            timer = CreateWaitableTimerW(NULL, FALSE, NULL);
+        }
+    }
+    for (long long left = when_ns - i_now_ns(); left > 0; left = when_ns - i_now_ns()) {
+        LARGE_INTEGER due;
+        due.QuadPart = -(left + 99) / 100; // relative, in 100 ns
+        if (timer == NULL || !SetWaitableTimer(timer, &due, 0, NULL, NULL, FALSE)) {
+            Sleep((DWORD)(left / 1000000));
+            return;
+        }
+        WaitForSingleObject(timer, INFINITE);
+    }
+}
