@@ -19,7 +19,7 @@ demo_packages=("${play_packages[@]}" imagemagick)
 # a distribution runs: the desktop entry's validator, lintian and AppStream's.
 test_packages=(
   "${play_packages[@]}"
-  libgtest-dev libbenchmark-dev xvfb xdotool x11-utils matchbox-window-manager imagemagick sox python3
+  libgtest-dev libbenchmark-dev xvfb xdotool x11-utils matchbox-window-manager weston imagemagick sox python3
   dpkg-dev file desktop-file-utils lintian appstream
 )
 measure_packages=("${test_packages[@]}" valgrind time)
@@ -48,6 +48,6 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing with ${sudo[*]:+sudo }apt-get: ${missing[*]}"
 echo "apt-get update"
-"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -qq
 echo "apt-get install"
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >&2
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}" >&2

@@ -22,9 +22,12 @@ void i_finish_frame(const PlayState &ps, bool shown);
 // i_display_*.cpp: the platform's own display checks, as i_display_ready's.
 int i_check_display();
 
-// i_input.cpp: the event queue drained (an Escape key-down or the close
-// request sets quit), then the held keys, the pointer's x and the buttons.
-// False when the input has ended, which only a script's can.
+// i_input.cpp: the pointer put where the game reads straight ahead, or, where
+// it cannot be moved, read so until it first moves. Then each frame: the
+// event queue drained (an Escape key-down or the close request sets quit),
+// then the held keys, the pointer's x and the buttons. False when the input
+// has ended, which only a script's can.
+void i_centre_pointer(int width, int height);
 bool i_gather_tic(TicCmd &cmd);
 
 #endif

@@ -3,8 +3,9 @@
 # an unrelated folder, full screen on a 1280x720 private X server with a
 # window manager. Played: the title, the letterboxed picture, no steering
 # before the pointer moves, the pointer's x steering while a mouse button
-# drives, the engine view, the jingle twice over, Escape, and the X server
-# going away mid-game with the sound playing. (The package's test ends the
+# drives, the engine view, the jingle twice over, Escape, the same launch under
+# a Wayland compositor, and the X server going away mid-game with the sound
+# playing. (The package's test ends the
 # game by the close request.)
 # Nothing here depends on how fast the machine answers: each check waits for a
 # condition that stays true once reached, and the steering is watched with the
@@ -104,6 +105,26 @@ stop_game Escape
 check "no load error: on stderr only the disk driver's notice" \
   "CRITICAL: You are using the SDL disk i/o audio driver!\nCRITICAL:  Writing to file [$work/audio.raw].\n" \
   "$(visible "$work/stderr")"
+
+# Under a Wayland compositor (weston, in a window of this X server, with its
+# pointer as input) the game cannot move the pointer: resting right of centre
+# at launch, it reads straight ahead until it moves.
+weston --backend=x11-backend.so --socket=vorkkeli-test --width=1280 --height=720 --use-pixman --idle-time=0 \
+  &>"$work/weston.log" &
+pids+=($!) && weston=$!
+wait_for 30 test -S "$XDG_RUNTIME_DIR/vorkkeli-test" || check "weston starts" yes no
+xdotool mousemove --sync 1000 300
+(cd "$work" && exec "${orphan_proof[@]}" env -u DISPLAY WAYLAND_DISPLAY=vorkkeli-test "$game_command") \
+  >"$work/stdout" 2>"$work/stderr" &
+game=$! && pids+=("$game")
+wait_for 30 eval '[ "$(box lit)" == 960x720+160+0 ]' || true
+check "Wayland: the picture is full screen, letterboxed" "960x720+160+0" "$(box lit)"
+wait_for 30 at_rest || check "Wayland: the car comes to rest" yes no
+read -r x0 y0 <<<"$car"
+check "Wayland: no steering before the pointer moves" "640 yes" "$x0 $( ((y0 < 360 - 50)) && echo yes)"
+xdotool key Escape
+stop_game "Escape under Wayland"
+kill "$weston"
 
 # The X server killed while the game plays sound: one line and status 1.
 start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null
