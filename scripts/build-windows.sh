@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Cross-builds vorkkeli for 64-bit Windows: the libraries (once, cached; see
 # build-windows-libs.sh), then the game and the replay tool into
-# build-windows/, or the folder named first, and packs the zip a player
-# unpacks: vorkkeli-VERSION-windows-x64.zip. Prints the zip's path. Two
-# builds of one commit in different folders give the same bytes.
+# build-windows/build, or FOLDER/build, and packs the zip a player unpacks
+# into the folder: vorkkeli-VERSION-windows-x64.zip. Prints the zip's path.
+# Two builds of one commit in different folders give the same bytes.
 # usage: scripts/build-windows.sh [BUILD_FOLDER]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -12,8 +12,50 @@ host=x86_64-w64-mingw32
 prefix=$("$top/scripts/build-windows-libs.sh")
 export PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig:/usr/$host/lib/pkgconfig PKG_CONFIG_PATH=
 echo "Building $dir/ for Windows" >&2
+# pkg-config's answers are kept in CMake's cache: new libraries, a new folder.
+[ "$(cat "$dir/build/libraries" 2>/dev/null)" == "$prefix" ] || rm -rf "$dir/build"
 cmake -S "$top" -B "$dir/build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" \
   -DVORKKELI_WINDOWS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release >"$dir/cmake.log" 2>&1 ||
   { cat "$dir/cmake.log" >&2; exit 1; }
+echo "$prefix" >"$dir/build/libraries"
 cmake --build "$dir/build" -j "$(nproc)" >"$dir/build.log" 2>&1 || { tail -n 40 "$dir/build.log" >&2; exit 1; }
-echo "$dir/build"
+
+# The zip: the game and the DLLs it needs, stripped; its files; the licences.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/build/CMakeCache.txt")
+name=vorkkeli-$version-windows-x64
+stage=$dir/$name
+rm -rf "$stage" && mkdir -p "$stage/licences"
+cp "$dir/build/vorkkeli.exe" "$prefix"/bin/{SDL,SDL2,SDL_image,SDL_mixer,libSDL_gfx-15,libpng16-16}.dll \
+  "/usr/$host/lib/zlib1.dll" "$top"/assets/* "$stage/"
+# Same bytes from any folder: strip stamps the time of the last commit,
+# the zip has sorted entries, fixed modes and that time (not before 1980).
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct 2>/dev/null || echo 0)}
+SOURCE_DATE_EPOCH=$epoch $host-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll
+cp "$top/LICENSE" "$stage/LICENSE.txt"
+sed "s/@VERSION@/$version/" "$top/packaging/README-windows.txt" >"$stage/README.txt"
+licence() { tar -xzOf "$top/third_party/$1.tar.gz" "$1/$2" >"$stage/licences/$3.txt"; }
+licence SDL2-2.32.10 LICENSE.txt SDL2
+licence sdl12-compat-1.2.68 LICENSE.txt sdl12-compat
+licence SDL_image-1.2.12 COPYING SDL_image
+licence SDL_mixer-1.2.12 COPYING SDL_mixer
+licence SDL_gfx-2.0.27 LICENSE SDL_gfx
+licence libpng-1.6.58 LICENSE libpng
+cp /usr/share/doc/libz-mingw-w64/copyright "$stage/licences/zlib.txt"
+# Windows' own line ends in what a player reads.
+sed -i 's/$/\r/' "$stage/README.txt" "$stage/LICENSE.txt"
+python3 - "$stage" "$dir/$name.zip" "$epoch" <<'PY'
+import os, sys, time, zipfile
+stage, out, epoch = sys.argv[1], sys.argv[2], max(int(sys.argv[3]), 315532800)
+stamp = time.gmtime(epoch)[:6]
+root = os.path.dirname(stage)
+paths = sorted(os.path.join(d, f) for d, _, fs in os.walk(stage) for f in fs)
+with zipfile.ZipFile(out + ".tmp", "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
+    for path in paths:
+        info = zipfile.ZipInfo(os.path.relpath(path, root).replace(os.sep, "/"), stamp)
+        info.create_system, info.external_attr = 0, 0
+        info.compress_type = zipfile.ZIP_DEFLATED
+        with open(path, "rb") as f:
+            z.writestr(info, f.read())
+os.replace(out + ".tmp", out)
+PY
+echo "$dir/$name.zip"
