@@ -17,10 +17,13 @@ demo_packages=("${play_packages[@]}" imagemagick)
 # pictures and sound, and what the Debian package needs: dpkg-dev for
 # dpkg-shlibdeps, file (CPack finds the executables with it), and the checks
 # a distribution runs: the desktop entry's validator, lintian and AppStream's.
+# A Wayland compositor (weston) for the game's launch under one; the cross
+# compiler, zlib and Wine for the Windows zip.
 test_packages=(
   "${play_packages[@]}"
   libgtest-dev libbenchmark-dev xvfb xdotool x11-utils matchbox-window-manager weston imagemagick sox python3
   dpkg-dev file desktop-file-utils lintian appstream
+  g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 unzip
 )
 measure_packages=("${test_packages[@]}" valgrind time)
 

@@ -1,0 +1,42 @@
+# The Windows zip as a player gets it, under Wine: unpacked, the golden drive
+# played by the Windows replay tool beside the game (trace and frames
+# identical to the golden files), then the real game on a private X server,
+# started from another folder: its window and title, Escape and the close
+# request each ending it with status 0 and leaving no stdout.txt or
+# stderr.txt, and a missing picture's message in stderr.txt beside it.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/wine.sh"
+golden=$TESTS/golden
+check "the golden drive under Wine: nothing on stderr" "" "$(cd "$game_dir" && SDL_STDIO_REDIRECT=0 \
+  SDL_VIDEODRIVER=dummy "${orphan_proof[@]}" wine vorkkeli-replay.exe --shot 40:grip.png --shot 168:engine.png \
+  --shot 784:marks.png <"$golden/drive.txt" 2>&1 >"$work/drive.trace")"
+check "the golden drive under Wine: the trace, frame by frame" "" \
+  "$(diff "$golden/drive.trace" "$work/drive.trace" | head -n 6)"
+for name in grip engine marks; do
+  check "the golden drive under Wine: $name.png, pixel for pixel" 0 \
+    "$(compare -metric AE "$golden/$name.png" "$game_dir/$name.png" null: 2>&1)"
+done
+
+start_x 1280 720
+wait_for() { # seconds command...: polls the command until it succeeds
+  local until=$((SECONDS + $1))
+  until "${@:2}"; do [ "$SECONDS" -lt "$until" ] || return 1; sleep 0.05; done
+}
+window() { window=$(xdotool search --onlyvisible --name '^vorkkeli' | tail -n 1) && [ -n "$window" ]; }
+play() { # how it ends (Escape or close), what to spoil first: runs the game from $work
+  rm -rf "$work/run" && cp -r "$game_dir" "$work/run" && (cd "$work/run" && eval "$2")
+  (cd "$work" && exec "${orphan_proof[@]}" wine "$work/run/vorkkeli.exe") &
+  local game=$! && pids+=("$game")
+  wait_for 60 window || check "$1: the window appears" yes no
+  check "$1: the window's title" "vorkkeli v. ~0,001 ^-^" "$(xdotool getwindowname "$window")"
+  if [ "$1" == Escape ]; then xdotool key Escape; else close_window "$window"; fi
+  local status=0 && wait "$game" || status=$?
+  check "$1: the game ends with status 0" 0 "$status"
+}
+play Escape ""
+check "Escape: no stdout.txt or stderr.txt left" "" "$(ls "$work/run" | grep -x 'std\(out\|err\).txt')"
+play close "rm volvo.png"
+check "close, volvo.png missing: its message in stderr.txt" yes \
+  "$(grep -qx 'Kuvan lataaminen ei onnistu volvo.png: .*' "$work/run/stderr.txt" && echo yes)"
+check "close, volvo.png missing: stdout.txt left out" "" "$(ls "$work/run" | grep -x 'stdout.txt')"
+finish

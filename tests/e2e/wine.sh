@@ -1,0 +1,11 @@
+# Shared by the Windows tests: a private Wine prefix (made once, kept in the
+# cache) and the zip unpacked into the scratch folder, the Windows replay
+# tool beside the game; game_dir names that folder.
+export WINEPREFIX=${XDG_CACHE_HOME:-$HOME/.cache}/vorkkeli/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$(dirname "$WINEPREFIX")"
+(flock 9 && { [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1; } && wineserver -w) 9>"$WINEPREFIX.lock"
+zip=$(ls "$WINDOWS"/vorkkeli-*-windows-x64.zip 2>/dev/null) ||
+  { echo "FAIL: no Windows zip in $WINDOWS: scripts/build-windows.sh makes it" >&2; exit 1; }
+unzip -q "$zip" -d "$work"
+game_dir=$(echo "$work"/vorkkeli-*-windows-x64)
+cp "$WINDOWS/build/vorkkeli-replay.exe" "$game_dir/"
