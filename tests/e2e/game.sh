@@ -74,17 +74,21 @@ check "no steering before the pointer moves: the car rests straight above the ce
   "$x0 $( ((y0 < 360 - 50)) && echo yes)"
 
 # The pointer right and high: its x steers right, where its y would steer
-# left. The left button drives the car away; the game runs in short slices
-# with a look at the screen between them, until the car is 60 pixels away.
-xdotool mousemove --sync 910 150
-kill -STOP "$game"
-xdotool mousedown 1
+# left. The left button drives the car away from where it rests (x0, y0);
+# the game runs in short slices with a look at the screen between them,
+# until the car is 60 pixels away.
 away() { play_a_little && car && read -r x y <<<"$car" && (((x - x0) ** 2 + (y - y0) ** 2 >= 3600)); }
-for _ in $(seq 500); do away && break; done
-kill -CONT "$game"
-xdotool mouseup 1
-check "the left button drives the car away, up and turning right" "yes yes" \
-  "$( ((y < y0)) && echo yes) $( ((x > x0 + 5)) && echo yes)"
+drives_right() { # label
+  xdotool mousemove --sync 910 150
+  kill -STOP "$game"
+  xdotool mousedown 1
+  for _ in $(seq 500); do away && break; done
+  kill -CONT "$game"
+  xdotool mouseup 1
+  check "${1}the left button drives the car away, up and turning right" "yes yes" \
+    "$( ((y < y0)) && echo yes) $( ((x > x0 + 5)) && echo yes)"
+}
+drives_right ""
 
 # F2: the piston alone on black (the golden frames check its pixels).
 xdotool keydown F2
@@ -122,6 +126,7 @@ check "Wayland: the picture is full screen, letterboxed" "960x720+160+0" "$(box 
 wait_for 30 at_rest || check "Wayland: the car comes to rest" yes no
 read -r x0 y0 <<<"$car"
 check "Wayland: no steering before the pointer moves" "640 yes" "$x0 $( ((y0 < 360 - 50)) && echo yes)"
+drives_right "Wayland, once the pointer moves: "
 xdotool key Escape
 stop_game "Escape under Wayland"
 kill "$weston"
