@@ -32,7 +32,9 @@ cp "$dir/build/vorkkeli.exe" "$prefix"/bin/{SDL,SDL2,SDL_image,SDL_mixer,libSDL_
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct 2>/dev/null || echo 0)}
 SOURCE_DATE_EPOCH=$epoch $host-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll
 cp "$top/LICENSE" "$stage/LICENSE.txt"
-sed "s/@VERSION@/$version/" "$top/packaging/README-windows.txt" >"$stage/README.txt"
+controls=$(sed -n 's/^\([^#][^|]*\) | \(.*\)/  \1|\2/p' "$top/desktop/controls.txt" | awk -F'|' '{printf "%-22s%s\n", $1, $2}')
+python3 -c 'import sys; t = open(sys.argv[1]).read(); print(t.replace("@VERSION@", sys.argv[2]).replace("@CONTROLS@", sys.argv[3]), end="")' \
+  "$top/packaging/README-windows.txt" "$version" "$controls" >"$stage/README.txt"
 licence() { tar -xzOf "$top/third_party/$1.tar.gz" "$1/$2" >"$stage/licences/$3.txt"; }
 licence SDL2-2.32.10 LICENSE.txt SDL2
 licence sdl12-compat-1.2.68 LICENSE.txt sdl12-compat

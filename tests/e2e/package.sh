@@ -24,6 +24,9 @@ check "the AppStream metainfo is valid" 0 \
 check "--version" "vorkkeli 0.0.1" "$("$u/games/vorkkeli" --version)"
 check "--help names the data folder and the manual" "yes yes" "$("$u/games/vorkkeli" --help |
   grep -c -e "Pictures and sound: $u/share/games/vorkkeli$" -e 'man 6 vorkkeli (DIAGNOSTICS)' | sed 's/2/yes yes/')"
+check "the README's Controls table is desktop/controls.txt's" \
+  "$(grep -v '^#' "$TESTS/../desktop/controls.txt" | sed 's/^/| /; s/$/ |/')" \
+  "$(sed -n '/^| Input | What it does |$/,/^$/p' "$TESTS/../README.md" | sed '1,2d;/^$/d')"
 status=0 && "$u/games/vorkkeli" --fast 2>"$work/stderr" || status=$?
 check "an unknown option: status 2 and one line" "2 1" "$status $(wc -l <"$work/stderr")"
 
