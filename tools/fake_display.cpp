@@ -9,23 +9,28 @@
 // the refresh that first shows it is logged to FAKE_DISPLAY_LOG. Rates and CPU
 // use are reported between the first and the last step, with the key-state
 // reads that came before the event queue was drained (each a frame more of
-// delay). FAKE_DISPLAY_STEPS=N sends the game the close request (SIGTERM)
-// after N steps.
+// delay), and the median time from each frame's read of the keys to the
+// refresh that shows it ("sampled"). FAKE_DISPLAY_STEPS=N sends the game the
+// close request (SIGTERM) after N steps; FAKE_DISPLAY_WORK_US adds that much
+// busy work to each frame, as a slow machine's.
 #include <dlfcn.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <vector>
 
 #include "i_system.h" // the game's own clock and sleep (i_system_posix.cpp is built in)
 
 static const long long start_ns = i_now_ns(); // the refreshes count from here
 static long long first_step_ns, last_step_ns, steps, flips, first_cpu_ns, last_cpu_ns, flip_cpu_ns;
-static long long early_reads;
+static long long early_reads, read_ns;
+static std::vector<long long> sampled_ns; // each shown frame: its key read to its refresh
 static bool up_was_down, up_unshown, drained;
 
 static double setting(const char *name)
@@ -57,6 +62,10 @@ extern "C" Uint8 *SDL_GetKeyState(int *numkeys)
     Uint8 *keys = real(numkeys);
     early_reads += !drained;
     drained = false;
+    read_ns = i_now_ns();
+    static const long long work_ns = (long long)(setting("FAKE_DISPLAY_WORK_US") * 1000);
+    while (i_now_ns() - read_ns < work_ns) { // busy, as a slow machine is
+    }
     if (steps + 1 == end_steps)
         kill(getpid(), SIGTERM);
     last_step_ns = i_now_ns();
@@ -114,6 +123,7 @@ extern "C" int SDL_Flip(SDL_Surface *surface)
     flip_cpu_ns += cpu_ns() - cpu_before;
     flips++;
     long long shows = present(hz, queue);
+    sampled_ns.push_back(shows - read_ns);
     if (up_unshown && log != NULL)
         fprintf(log, "%lld\n", shows);
     up_unshown = false;
@@ -123,8 +133,10 @@ extern "C" int SDL_Flip(SDL_Surface *surface)
 __attribute__((destructor)) static void report()
 {
     double seconds = (last_step_ns - first_step_ns) / 1e9; // start-up and shutdown left out
+    std::sort(sampled_ns.begin(), sampled_ns.end());
+    double sampled_ms = sampled_ns.empty() ? 0 : sampled_ns[sampled_ns.size() / 2] / 1e6;
     if (steps > 1)
-        fprintf(stderr, "\nsteps=%.1f flips=%.1f unshown=%.1f cpu=%.0f%% in_flip=%.0f%% early_reads=%lld\n",
+        fprintf(stderr, "\nsteps=%.1f flips=%.1f unshown=%.1f cpu=%.0f%% in_flip=%.0f%% early_reads=%lld sampled=%.1f\n",
                 (steps - 1) / seconds, flips / seconds, (steps - flips) * 60.0 / seconds,
-                (last_cpu_ns - first_cpu_ns) / 1e7 / seconds, flip_cpu_ns / 1e7 / seconds, early_reads);
+                (last_cpu_ns - first_cpu_ns) / 1e7 / seconds, flip_cpu_ns / 1e7 / seconds, early_reads, sampled_ms);
 }

@@ -3,16 +3,21 @@
 # replaced by made-up displays (tools/fake_display.cpp). For each display:
 # simulation steps and pictures a second, steps never shown a minute, the
 # time from a key press (XTest) to the refresh that first shows it (median
-# and 95th percentile over the presses), and CPU use.
-# usage: tools/measure-pacing.sh [GAME_BINARY] [SECONDS]   (defaults: build/vorkkeli, 10)
+# and 95th percentile over the presses), the time from each frame's read of
+# the keys to the refresh that shows it (median), and CPU use. ROWS picks the
+# rows whose label matches it (grep -E); BUSY=N runs N busy loops beside the
+# game, as other work on the machine.
+# usage: [BUSY=N] tools/measure-pacing.sh [GAME_BINARY] [SECONDS] [ROWS]   (defaults: build/vorkkeli, 10, all)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh" measure
 "$top/scripts/build.sh" >/dev/null
 game=$(realpath "${1:-$top/build/vorkkeli}")
 seconds=${2:-10}
+rows=${3:-.}
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+for ((i = 0; i < ${BUSY:-0}; i++)); do sh -c 'while :; do :; done' & done
 
 mkfifo "$work/fd"
 Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/fd" 2>/dev/null &
@@ -35,8 +40,10 @@ pressed, shown = ([int(line) for line in open(f)] for f in sys.argv[1:])
 waits = sorted((min(s for s in shown if s > p) - p) / 1e6 for p in pressed if any(s > p for s in shown))
 print(f"{waits[len(waits) // 2]:.1f} {waits[len(waits) * 95 // 100]:.1f}" if waits else "- -")'
 
-printf '%-22s %8s %10s %12s %14s %10s %9s\n' display steps/s pictures/s unshown/min "to glass (ms)" p95 "CPU"
+printf '%-26s %8s %10s %12s %14s %6s %13s %5s\n' display steps/s pictures/s unshown/min "to glass (ms)" p95 \
+  "sampled (ms)" CPU
 play() { # label, then FAKE_DISPLAY_* settings
+  echo "$1" | grep -qE "$rows" || return 0
   env LD_PRELOAD="$top/build/libfake_display.so" FAKE_DISPLAY_LOG="$work/shown" "${@:2}" \
     timeout -s TERM "$seconds" "$game" 2>"$work/err" &
   local playing=$!
@@ -44,8 +51,8 @@ play() { # label, then FAKE_DISPLAY_* settings
   wait "$playing" || true
   read -r median p95 < <(python3 -c "$latency" "$work/pressed" "$work/shown")
   field() { grep -o "$1=[0-9.]*" "$work/err" | cut -d= -f2; }
-  printf '%-22s %8s %10s %12s %14s %10s %9s\n' "$1" "$(field steps)" "$(field flips)" "$(field unshown)" \
-    "$median" "$p95" "$(field cpu)%"
+  printf '%-26s %8s %10s %12s %14s %6s %13s %5s\n' "$1" "$(field steps)" "$(field flips)" "$(field unshown)" \
+    "$median" "$p95" "$(field sampled)" "$(field cpu)%"
 }
 jitter=FAKE_DISPLAY_JITTER_US=100
 play "59.94 Hz" FAKE_DISPLAY_HZ=59.94 $jitter
@@ -64,3 +71,8 @@ cheap="FAKE_DISPLAY_NO_COPY=1 FAKE_DISPLAY_PRESENT_US=1000"
 play "59.94 Hz, cheap present" FAKE_DISPLAY_HZ=59.94 $jitter $cheap
 play "60.00 Hz, cheap present" FAKE_DISPLAY_HZ=60 $jitter $cheap
 play "60.02 Hz, cheap present" FAKE_DISPLAY_HZ=60.02 $jitter $cheap
+# A machine too slow for its frames: busy work added to each, Xvfb's copy as the flip.
+play "no vsync, +0 ms a frame" FAKE_DISPLAY_HZ=0
+play "no vsync, +14 ms a frame" FAKE_DISPLAY_HZ=0 FAKE_DISPLAY_WORK_US=14000
+play "no vsync, +20 ms a frame" FAKE_DISPLAY_HZ=0 FAKE_DISPLAY_WORK_US=20000
+play "no vsync, +40 ms a frame" FAKE_DISPLAY_HZ=0 FAKE_DISPLAY_WORK_US=40000
