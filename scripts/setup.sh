@@ -23,7 +23,7 @@ test_packages=(
   "${play_packages[@]}"
   libgtest-dev libbenchmark-dev xvfb xdotool x11-utils matchbox-window-manager weston imagemagick sox python3
   dpkg-dev file desktop-file-utils lintian appstream
-  g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 unzip
+  g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 unzip python3-xlib
 )
 measure_packages=("${test_packages[@]}" valgrind time)
 

@@ -42,9 +42,8 @@ struct FakeMachine {
 };
 extern FakeMachine machine;
 
-// The game's own start-up on SDL's dummy drivers, on a made-up machine that
-// runs ten seconds of frames of 2 ms with the pointer straight ahead.
-class Game : public testing::Test {
+// The game's own start-up and shutdown on SDL's dummy drivers.
+class DummySdl : public testing::Test {
 protected:
     PlayState ps;
     void SetUp() override
@@ -53,14 +52,24 @@ protected:
         unsetenv("WAYLAND_DISPLAY");
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
+        ASSERT_EQ(start_up(ps), 0);
+    }
+    void TearDown() override { shut_down(ps); }
+};
+
+// On a made-up machine that runs ten seconds of frames of 2 ms with the
+// pointer straight ahead.
+class Game : public DummySdl {
+protected:
+    void SetUp() override
+    {
         machine = FakeMachine();
         machine.work_ns = 2 * MS;
         machine.input_ends_ns = 10 * NS;
         machine.input_steps = machine.stall_step = machine.switch_step = machine.quit_step = -1;
         machine.input.pointer_x = SCREEN_CENTRE_X;
-        ASSERT_EQ(start_up(ps), 0);
+        DummySdl::SetUp();
     }
-    void TearDown() override { shut_down(ps); }
 };
 
 #endif

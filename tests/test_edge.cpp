@@ -1,26 +1,12 @@
 // The game's own platform edge (i_input.cpp, i_video.cpp) on SDL's dummy
 // drivers: which queued events bring a quit request, the whole queue drained
 // each frame, and the pointer put straight ahead at launch.
-#include <gtest/gtest.h>
-
 #include <utility>
-#include <vector>
 
 #include "i_system.h"
+#include "support.h"
 
-class Edge : public testing::Test {
-protected:
-    PlayState ps;
-    void SetUp() override
-    {
-        unsetenv("DISPLAY");
-        unsetenv("WAYLAND_DISPLAY");
-        setenv("SDL_VIDEODRIVER", "dummy", 1);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        ASSERT_EQ(start_up(ps), 0);
-    }
-    void TearDown() override { shut_down(ps); }
-};
+typedef DummySdl Edge;
 
 static void queue(int type, SDLKey key = SDLK_UNKNOWN)
 {

@@ -36,21 +36,10 @@ wait_for() { # seconds command...: polls the command until it succeeds
   until "${@:2}"; do [ "$SECONDS" -lt "$until" ] || return 1; sleep 0.05; done
 }
 close_window() { # X window id: sends it the close request a window manager sends
-  python3 - "$1" <<'PY'
-import ctypes, sys
-x = ctypes.CDLL("libX11.so.6")
-x.XOpenDisplay.restype = x.XInternAtom.restype = ctypes.c_void_p
-d = ctypes.c_void_p(x.XOpenDisplay(None))
-atom = lambda name: ctypes.c_ulong(x.XInternAtom(d, name, 0)).value
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 24)]
-window = int(sys.argv[1])
-event = ClientMessage(33, 0, 1, d, window, atom(b"WM_PROTOCOLS"), 32, (ctypes.c_long * 5)(atom(b"WM_DELETE_WINDOW")))
-x.XSendEvent(d, ctypes.c_ulong(window), 0, 0, ctypes.byref(event))
-x.XFlush(d)
-PY
+  /usr/bin/python3 -c 'import sys; from Xlib import X, display, protocol
+d = display.Display(); w = d.create_resource_object("window", int(sys.argv[1]))
+w.send_event(protocol.event.ClientMessage(window=w, client_type=d.intern_atom("WM_PROTOCOLS"),
+    data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))); d.flush()' "$1"
 }
 # A file's bytes with each line feed written as \n, the last one included.
 visible() { # file

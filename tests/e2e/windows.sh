@@ -18,10 +18,6 @@ for name in grip engine marks; do
 done
 
 start_x 1280 720
-wait_for() { # seconds command...: polls the command until it succeeds
-  local until=$((SECONDS + $1))
-  until "${@:2}"; do [ "$SECONDS" -lt "$until" ] || return 1; sleep 0.05; done
-}
 window() { window=$(xdotool search --onlyvisible --name '^vorkkeli' | tail -n 1) && [ -n "$window" ]; }
 play() { # how it ends (Escape or close), what to spoil first: runs the game from $work
   rm -rf "$work/run" && cp -r "$game_dir" "$work/run" && (cd "$work/run" && eval "$2")

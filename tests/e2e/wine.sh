@@ -3,7 +3,9 @@
 # tool beside the game; game_dir names that folder.
 export WINEPREFIX=${XDG_CACHE_HOME:-$HOME/.cache}/vorkkeli/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 mkdir -p "$(dirname "$WINEPREFIX")"
-(flock 9 && { [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1; } && wineserver -w) 9>"$WINEPREFIX.lock"
+# The first boot finishes only when its wineserver has gone.
+(flock 9 && [ -f "$WINEPREFIX/system.reg" ] || { wineboot -i && timeout 60 wineserver -w; } >/dev/null 2>&1) \
+  9>"$WINEPREFIX.lock"
 zip=$(ls "$WINDOWS"/vorkkeli-*-windows-x64.zip 2>/dev/null) ||
   { echo "FAIL: no Windows zip in $WINDOWS: scripts/build-windows.sh makes it" >&2; exit 1; }
 unzip -q "$zip" -d "$work"
