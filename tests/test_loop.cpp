@@ -4,8 +4,9 @@
 #include "images.h"
 #include "support.h"
 
-// The frame whose input brings the quit request still runs and is shown, and
-// none follows it; with none, the input's end ends the loop.
+// The frame whose input brings the quit request still runs and is shown,
+// though it woke up too late to be, and none follows it; with none, the
+// input's end ends the loop.
 TEST_F(Game, TheFrameThatBringsAQuitRequestIsTheLast)
 {
     struct Row { long long quit_step, frames; } rows[] = {{0, 1}, {2, 3}, {-1, 5}};
@@ -13,7 +14,8 @@ TEST_F(Game, TheFrameThatBringsAQuitRequestIsTheLast)
         ps.quit = 0;
         machine.steps = machine.pictures = 0;
         machine.input_steps = 5;
-        machine.quit_step = row.quit_step;
+        machine.quit_step = machine.stall_step = row.quit_step;
+        machine.stall_ns = 50 * MS;
         run_game_loop(ps);
         EXPECT_EQ(machine.steps, row.frames) << "quit in frame " << row.quit_step;
         EXPECT_EQ(machine.pictures, row.frames) << "quit in frame " << row.quit_step;
