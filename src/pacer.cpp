@@ -9,9 +9,9 @@ static const long long MS = 1000000;
 static const long long NOMINAL_NS = NS_PER_SECOND / FRAMES_PER_SECOND;
 static const long long BAND_NS = NOMINAL_NS / 200;   // within 0.5 % of 60 Hz, the display paces the game
 // A waiting flip returns on a refresh, or later when the thread wakes up late
-// (on a busy machine 2 to 3 ms late is common), so a return this close to a
-// refresh is on it. A probe's frames start half a frame late, well outside it.
-static const long long ON_REFRESH_NS = 4 * MS;
+// (on a busy machine several milliseconds late), so a return this close to a
+// refresh is on it. A probe's frames start half a frame late, outside it.
+static const long long ON_REFRESH_NS = 6 * MS;
 static const int UNSHOWN_IN_A_ROW = 3;                // then a late frame is shown all the same
 static const long long STEADY_BAND_NS = NOMINAL_NS / 100; // the steady gaps' median within 1 % of 60 Hz
 static const int PROBE_FRAMES = 8;
