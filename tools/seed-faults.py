@@ -2,7 +2,9 @@
 """Seeds small faults into src/ one at a time and runs the test suite against
 each: a test that no fault makes fail is not worth its lines.
 
-usage: tools/seed-faults.py [FAULTS_FILE] [--only ID,ID...]
+usage: tools/seed-faults.py [FAULTS_FILE] [--only ID,ID...] [--tests REGEX]
+
+--tests runs only the tests whose names match (ctest -R), for a quicker look.
 
 FAULTS_FILE (default tools/faults.txt) holds blocks of the form
 
@@ -55,7 +57,7 @@ def run(cmd, **kw):
     return subprocess.run(cmd, cwd=TOP, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, **kw)
 
 
-def suite_failures():
+def suite_failures(tests):
     """Builds both builds as needed and returns the names of failing tests
     (empty when everything passes), or None when the fault does not build."""
     for folder, options in BUILDS:
@@ -64,7 +66,7 @@ def suite_failures():
         built = run(["cmake", "--build", folder, "-j", str(os.cpu_count())])
         if built.returncode != 0:
             return None
-        tested = run(["ctest", "--test-dir", folder, "-j", str(os.cpu_count()), "--timeout", "180"])
+        tested = run(["ctest", "--test-dir", folder, "-j", str(os.cpu_count()), "--timeout", "180", "-R", tests])
         failed = re.findall(r"^\s*\d+ - (\S+) \(", tested.stdout, re.M)
         if tested.returncode != 0:
             return failed or ["(ctest failed)"]
@@ -73,7 +75,11 @@ def suite_failures():
 
 def main():
     args = sys.argv[1:]
-    only = None
+    only, tests = None, "."
+    if "--tests" in args:
+        at = args.index("--tests")
+        tests = args[at + 1]
+        del args[at:at + 2]
     if "--only" in args:
         at = args.index("--only")
         only = set(args[at + 1].split(","))
@@ -91,7 +97,7 @@ def main():
         start = time.time()
         try:
             open(path, "w", encoding="utf-8").write(original.replace(fault["old"], fault["new"]))
-            failed = suite_failures()
+            failed = suite_failures(tests)
         finally:
             open(path, "w", encoding="utf-8").write(original)
         verdict = "NO BUILD" if failed is None else "caught" if failed else "MISSED"
