@@ -1,6 +1,7 @@
 // The game's own start-up, frame loop and shutdown on a made-up machine
-// (i_fake.cpp): the frame that brings a quit request; and the rule that
-// makes the turned car's black transparent. SDL runs with its dummy drivers.
+// (i_fake.cpp): the frame that brings a quit request, and the turned car's
+// transparent black. SDL runs with its dummy drivers.
+#include "driving_view.h"
 #include "images.h"
 #include "support.h"
 
@@ -21,6 +22,20 @@ TEST_F(Game, TheFrameThatBringsAQuitRequestIsTheLast)
         EXPECT_EQ(machine.pictures, row.frames) << "quit in frame " << row.quit_step;
         EXPECT_EQ(ps.quit, row.quit_step >= 0 ? 1 : 0) << "quit in frame " << row.quit_step;
     }
+}
+
+// The turned car keeps volvo's black transparent as alpha, whatever SDL 1.2
+// would make of the copy's colour key (this one honours it, so the golden
+// frames would not show the box): its corner, black outside the car, has
+// alpha 0, and its middle, the car's body, stays opaque.
+TEST_F(Game, TheTurnedCarsBlackIsTransparent)
+{
+    machine.input_steps = 1;
+    run_game_loop(ps);
+    ASSERT_NE(vehicle_rotated, nullptr);
+    const Uint32 *pixels = (const Uint32 *)vehicle_rotated->pixels, alpha = vehicle_rotated->format->Amask;
+    EXPECT_EQ(pixels[0] & alpha, 0u);
+    EXPECT_EQ(pixels[vehicle_rotated->h / 2 * vehicle_rotated->pitch / 4 + vehicle_rotated->w / 2] & alpha, alpha);
 }
 
 // Only exactly black turns transparent: a colour with one or two channels at
