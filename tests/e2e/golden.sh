@@ -26,6 +26,11 @@ fi
 # leak would show in the sanitizer build).
 check "a frame without F3: nothing on stderr" "" \
   "$(cd "$ASSETS" && echo '320 0 -' | SDL_VIDEODRIVER=dummy "$VORKKELI_REPLAY" 2>&1 >/dev/null)"
+status=0 && (cd "$ASSETS" && echo '-2147483648 0 -' | SDL_VIDEODRIVER=dummy "$VORKKELI_REPLAY" 2>"$work/refused" >/dev/null) ||
+  status=$?
+check "a pointer x the steering cannot take: refused with status 2" \
+  "2 vorkkeli-replay: line 1 is MOUSE_X is not a whole number from -2147483328 to 2147483647: -2147483648 0 -\n" \
+  "$status $(visible "$work/refused")"
 check "the trace, frame by frame" "" "$(diff "$golden/drive.trace" "$work/drive.trace" | head -n 6)"
 for shot in "${shots[@]}"; do
   name=${shot#*:}
