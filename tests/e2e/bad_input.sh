@@ -5,7 +5,7 @@
 # the same under Wine, the message read from stderr.txt beside the program;
 # the cases that need an X or Wayland display do not apply there.
 source "$(dirname "$0")/lib.sh"
-[ -z "${WINDOWS:-}" ] || source "$(dirname "$0")/wine.sh"
+[ -z "${WINDOWS:-}" ] || { source "$(dirname "$0")/wine.sh" && ASSETS=$game_dir; }
 script='500 1 273
 320 0 284
 100 0 286
@@ -30,7 +30,7 @@ while IFS='|' read -r program environment spoil status expected; do
   if [ -n "${WINDOWS:-}" ]; then # the game's folder holds its files, and its output
     [[ $environment == *DISPLAY* || $environment == *-u\ SDL_VIDEODRIVER* ]] && continue
     [ "$program" == game ] && binary=./vorkkeli.exe || binary=./vorkkeli-replay.exe
-    runner=(wine) stdout=$work/run/stdout.txt stderr=$work/run/stderr.txt ASSETS=$game_dir
+    runner=(wine) stdout=$work/run/stdout.txt stderr=$work/run/stderr.txt
   fi
   rm -rf "$work/run" && cp -r "$ASSETS" "$work/run"
   (cd "$work/run" && eval "$spoil")
