@@ -3,13 +3,17 @@
 # third_party/ (each checked against third_party/SHA256SUMS first) with
 # Debian's mingw-w64 cross compiler, into one prefix, and prints its path.
 # The prefix is kept in a cache outside the source tree, keyed by the
-# archives' hashes and this script, so only the first build pays.
+# archives' hashes, this script, the toolchain file and the cross compiler's
+# version, so only the first build pays. A failed build keeps its folder and
+# logs, says where, and prints the end of the log that failed.
 # usage: scripts/build-windows-libs.sh
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 host=x86_64-w64-mingw32
 cache=${VORKKELI_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vorkkeli}
-key=$(cat "$top/third_party/SHA256SUMS" "$0" | sha256sum | cut -c1-16)
+compiler=$($host-gcc --version) # captured: a pipe from it would hide its failure
+key=$(printf '%s\n' "$compiler" | cat "$top/third_party/SHA256SUMS" "$0" "$top/cmake/mingw-w64.cmake" - |
+  sha256sum | cut -c1-16)
 prefix=$cache/windows-libs-$key
 if [ -f "$prefix/.complete" ]; then
   echo "$prefix"
@@ -22,7 +26,7 @@ mkdir -p "$cache"
 # Built under a fixed name and the build folders mapped out of the objects
 # and the DLLs' time stamps left out, so any cache folder gives the same bytes.
 work=$(mktemp -d "$cache/build.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+trap 'echo "The build failed; its folder and logs are kept in $work" >&2' EXIT
 out=$work/prefix
 mkdir -p "$out"
 export CFLAGS="-O2 -ffile-prefix-map=$work=/vorkkeli-libs" LDFLAGS="-Wl,--no-insert-timestamp"
@@ -30,20 +34,27 @@ export SOURCE_DATE_EPOCH=0
 export PKG_CONFIG_LIBDIR=$out/lib/pkgconfig:/usr/$host/lib/pkgconfig PKG_CONFIG_PATH= # zlib is Debian's
 export PATH=$out/bin:$PATH # sdl-config of the cross-built SDL 1.2
 jobs=$(nproc)
-unpack() { echo "Building $1 for Windows" >&2; tar -xzf "$top/third_party/$1.tar.gz" -C "$work"; cd "$work/$1"; }
+name=
+unpack() { name=$1; echo "Building $1 for Windows" >&2; tar -xzf "$top/third_party/$1.tar.gz" -C "$work"; cd "$work/$1"; }
+step() { # log name, command...: the command's output kept in $work/NAME-LOG.log
+  local log=$work/$name-$1.log
+  "${@:2}" >"$log" 2>&1 && return
+  echo "$name: $1 failed; the end of $log:" >&2
+  tail -n 30 "$log" >&2
+  exit 1
+}
 autotools() { # configure options...
-  ./configure --host=$host --prefix="$out" "$@" >"$work/configure.log" 2>&1 ||
-    { tail -n 30 "$work/configure.log" >&2; exit 1; }
-  make -j "$jobs" >"$work/make.log" 2>&1 || { tail -n 30 "$work/make.log" >&2; exit 1; }
-  make install >"$work/install.log" 2>&1 || { tail -n 30 "$work/install.log" >&2; exit 1; }
+  step configure ./configure --host=$host --prefix="$out" "$@"
+  step make make -j "$jobs"
+  step install make install
 }
 cmake_build() { # cmake options...
-  cmake -S . -B build -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" -DVORKKELI_WINDOWS_PREFIX="$out" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" "$@" >"$work/cmake.log" 2>&1 ||
-    { tail -n 30 "$work/cmake.log" >&2; exit 1; }
-  cmake --build build -j "$jobs" >"$work/make.log" 2>&1 || { tail -n 30 "$work/make.log" >&2; exit 1; }
-  cmake --install build >/dev/null
+  step cmake cmake -S . -B build -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" -DVORKKELI_WINDOWS_PREFIX="$out" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$out" "$@"
+  step make cmake --build build -j "$jobs"
+  step install cmake --install build
 }
+fail() { echo "$*; the logs are in $work" >&2; exit 1; }
 
 unpack libpng-1.6.58
 autotools --disable-tests --disable-tools --enable-shared --disable-static
@@ -52,11 +63,16 @@ cmake_build -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF
 unpack sdl12-compat-1.2.68
 cmake_build -DSDL12TESTS=OFF -DSDL2_INCLUDE_DIR="$out/include/SDL2"
 unpack SDL_image-1.2.12
+# Without libpng found, SDL_image builds all the same and loads no PNG: it is
+# handed libpng's flags, and both its configure's word and the DLL's imports
+# are checked.
 autotools --disable-static --disable-png-shared --disable-bmp --disable-gif --disable-jpg --disable-lbm \
-  --disable-pcx --disable-pnm --disable-tga --disable-tif --disable-xcf --disable-xpm --disable-xv --disable-webp
-# Without libpng found, SDL_image builds all the same and loads no PNG.
-x86_64-w64-mingw32-objdump -p "$out/bin/SDL_image.dll" | grep -q 'DLL Name: libpng16' ||
-  { echo "SDL_image was built without PNG support" >&2; exit 1; }
+  --disable-pcx --disable-pnm --disable-tga --disable-tif --disable-xcf --disable-xpm --disable-xv --disable-webp \
+  LIBPNG_CFLAGS="-I$out/include/libpng16" LIBPNG_LIBS="-L$out/lib -lpng16 -lz"
+configured=$(cat "$work/$name-configure.log")
+[[ $configured != *"PNG image loading disabled"* ]] || fail "SDL_image's configure found no libpng"
+imports=$($host-objdump -p "$out/bin/SDL_image.dll")
+[[ $imports == *"DLL Name: libpng16"* ]] || fail "SDL_image was built without PNG support"
 unpack SDL_mixer-1.2.12
 autotools --disable-static --disable-music-cmd --disable-music-mod --disable-music-midi --disable-music-ogg \
   --disable-music-flac --disable-music-mp3 --disable-music-mp3-mad-gpl --disable-smpegtest
@@ -65,8 +81,11 @@ autotools --disable-static --disable-mmx
 
 # The build's own prefix written into the libraries' pkg-config, libtool and
 # *-config files becomes the cache folder they now live in.
-grep -rlF "$out" "$out/lib" "$out/bin" | while read -r file; do
+mapfile -t written < <(grep -rlF "$out" "$out/lib" "$out/bin")
+for file in "${written[@]}"; do
   case "$file" in *.dll | *.a) ;; *) sed -i "s|$out|$prefix|g" "$file" ;; esac
 done
 rm -rf "$prefix" && mv "$out" "$prefix" && touch "$prefix/.complete"
+trap - EXIT
+rm -rf "$work"
 echo "$prefix"
