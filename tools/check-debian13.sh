@@ -16,10 +16,11 @@ root=${XDG_CACHE_HOME:-$HOME/.cache}/vorkkeli/debian13
 # The first Debian archive (not its security archive) in apt's sources, in
 # either of their two formats.
 apt_mirror() {
-  { grep -hsE '^[[:space:]]*deb[[:space:]]' /etc/apt/sources.list /etc/apt/sources.list.d/*.list |
-      sed -E 's/\[[^]]*\]//' | awk '{print $2}'
-    sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/*.sources 2>/dev/null | tr ' ' '\n'
-  } | grep -v -- '-security' | grep -m 1 -E '^[a-z+]+://' || true
+  local uris
+  uris=$({ grep -hsE '^[[:space:]]*deb[[:space:]]' /etc/apt/sources.list /etc/apt/sources.list.d/*.list || true; } |
+    sed -E 's/\[[^]]*\]//' | awk '{print $2}'
+    { sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } | tr ' ' '\n')
+  awk '/^[a-z+]+:\/\// && !/-security/ {print; exit}' <<<"$uris"
 }
 mirror=${DEBIAN_MIRROR:-$(apt_mirror)}
 [ -n "$mirror" ] || { echo "no Debian mirror in apt's sources: set DEBIAN_MIRROR" >&2; exit 2; }
@@ -49,7 +50,8 @@ status=0
 if cmp -s "$run/drive.trace" "$top/tests/golden/drive.trace"; then
   echo "trace: identical ($(wc -l <"$run/drive.trace") frames)"
 else
-  echo "trace: DIFFERS"; diff "$top/tests/golden/drive.trace" "$run/drive.trace" | head -n 6; status=1
+  echo "trace: DIFFERS"; diff "$top/tests/golden/drive.trace" "$run/drive.trace" >"$run/trace.diff" || true
+  sed 6q "$run/trace.diff"; status=1
 fi
 for name in grip engine marks; do
   pixels=$(compare -metric AE "$top/tests/golden/$name.png" "$run/$name.png" null: 2>&1 || true)

@@ -17,7 +17,8 @@ valgrind --suppressions="$top/tools/valgrind.supp" --leak-check=full --errors-fo
   "$top/build/vorkkeli-replay" <"$work/drive" 2>&1 >/dev/null | grep -E "definitely lost|ERROR SUMMARY" |
   sed 's/^==[0-9]*== */valgrind: /'
 for frames in 1000 100000; do
-  { yes "$(cat "$work/drive")" || true; } | head -n "$frames" >"$work/script"
+  python3 -c 'import sys; lines = open(sys.argv[1]).read().splitlines(); n = int(sys.argv[2])
+print("\n".join((lines * (n // len(lines) + 1))[:n]))' "$work/drive" "$frames" >"$work/script"
   /usr/bin/time -f "peak resident memory after $frames frames: %M KiB" \
     "$top/build/vorkkeli-replay" <"$work/script" >/dev/null
 done

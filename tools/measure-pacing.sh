@@ -43,7 +43,7 @@ print(f"{waits[len(waits) // 2]:.1f} {waits[len(waits) * 95 // 100]:.1f}" if wai
 printf '%-26s %8s %10s %12s %14s %6s %13s %5s\n' display steps/s pictures/s unshown/min "to glass (ms)" p95 \
   "sampled (ms)" CPU
 play() { # label, then FAKE_DISPLAY_* settings
-  echo "$1" | grep -qE "$rows" || return 0
+  [[ $1 =~ $rows ]] || return 0
   env LD_PRELOAD="$top/build/libfake_display.so" FAKE_DISPLAY_LOG="$work/shown" "${@:2}" \
     timeout -s TERM "$seconds" "$game" 2>"$work/err" &
   local playing=$!

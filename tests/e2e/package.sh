@@ -9,8 +9,9 @@ check "Debian's games layout" "yes yes yes" "$([ -x "$u/games/vorkkeli" ] && ech
 $([ -x "$u/lib/games/vorkkeli/vorkkeli" ] && echo yes) $([ -f "$u/share/games/vorkkeli/volvo.png" ] && echo yes)"
 check "the menu entry starts the launcher by its path" "Exec=/usr/games/vorkkeli" \
   "$(grep '^Exec=' "$u"/share/applications/*.desktop)"
+depends=$(dpkg-deb -f "$deb" Depends)
 check "SDL 1.2 is the maintained one, by its own package name" yes \
-  "$(dpkg-deb -f "$deb" Depends | grep -q '^libsdl1.2-compat-shim | libsdl1.2debian (>= 1.2.64), ' && echo yes)"
+  "$([[ $depends == 'libsdl1.2-compat-shim | libsdl1.2debian (>= 1.2.64), '* ]] && echo yes)"
 : >"$work/status"
 check "on an empty system apt installs the maintained SDL 1.2, not the old one" \
   "libsdl1.2-compat libsdl1.2-compat-shim" "$(apt-get install -s -o Dir::State::status="$work/status" "$deb" 2>&1 |

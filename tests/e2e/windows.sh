@@ -10,8 +10,8 @@ golden=$TESTS/golden
 check "the golden drive under Wine: nothing on stderr" "" "$(cd "$game_dir" && SDL_STDIO_REDIRECT=0 \
   SDL_VIDEODRIVER=dummy "${orphan_proof[@]}" wine vorkkeli-replay.exe --shot 40:grip.png --shot 168:engine.png \
   --shot 784:marks.png <"$golden/drive.txt" 2>&1 >"$work/drive.trace")"
-check "the golden drive under Wine: the trace, frame by frame" "" \
-  "$(diff "$golden/drive.trace" "$work/drive.trace" | head -n 6)"
+diff "$golden/drive.trace" "$work/drive.trace" >"$work/trace.diff" || true
+check "the golden drive under Wine: the trace, frame by frame" "" "$(sed 6q "$work/trace.diff")"
 for name in grip engine marks; do
   check "the golden drive under Wine: $name.png, pixel for pixel" 0 \
     "$(compare -metric AE "$golden/$name.png" "$game_dir/$name.png" null: 2>&1)"
