@@ -5,19 +5,30 @@
 
 #include "pacer.h"
 
+// The tolerances. Each is guarded by the made-up displays' table
+// (tests/golden/displays.txt, the rows named beside it): after changing one,
+// run `ctest --test-dir build -R Displays`.
 static const long long MS = 1000000;
 static const long long NOMINAL_NS = NS_PER_SECOND / FRAMES_PER_SECOND;
-static const long long BAND_NS = NOMINAL_NS / 200;   // within 0.5 % of 60 Hz, the display paces the game
+// Within 0.5 % of 60 Hz the display paces the game ("59.94 Hz", "60 then 59.6 Hz").
+static const long long BAND_NS = NOMINAL_NS / 200;
 // A waiting flip returns on a refresh, or later when the thread wakes up late
 // (on a busy machine several milliseconds late), so a return this close to a
 // refresh is on it. A probe's frames start half a frame late, outside it.
+// ("wakes up to 5 ms late", "wakes up to 10 ms late")
 static const long long ON_REFRESH_NS = 6 * MS;
-static const int UNSHOWN_IN_A_ROW = 3;                // then a late frame is shown all the same
-static const long long STEADY_BAND_NS = NOMINAL_NS / 100; // the steady gaps' median within 1 % of 60 Hz
+// Then a late frame is shown all the same ("14 ms a frame", "wakes 50 ms late").
+static const int UNSHOWN_IN_A_ROW = 3;
+// The steady gaps' median within 1 % of 60 Hz starts a probe ("58 Hz").
+static const long long STEADY_BAND_NS = NOMINAL_NS / 100;
 static const int PROBE_FRAMES = 8;
 static const long long PROBE_SHIFT_NS = NOMINAL_NS / 2;
-static const int PERIOD_REFRESHES = 30;               // locked, the period is measured over this many
+// Locked, the period is measured over this many refreshes ("returns 1.9 ms late").
+static const int PERIOD_REFRESHES = 30;
 static const long long REPROBE_FRAMES = 600;          // after a failed probe, 10 s on the schedule
+// The safety margin: where it starts, its floor ("600 s of steady frames"),
+// and its step on a miss ("a 3 ms present"); its cap is a millisecond short
+// of a frame ("a 15.5 ms present").
 static const long long SAFETY_START_NS = 2000000, SAFETY_FLOOR_NS = 250000, SAFETY_STEP_NS = 500000;
 static const int HITS_TO_SHRINK = 60;                 // a second of hits shrinks the safety by 1/64
 

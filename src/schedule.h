@@ -6,7 +6,8 @@
 static const long long NS_PER_SECOND = 1000000000LL;
 enum { FRAMES_PER_SECOND = 60 };
 // Further behind than this (a stopped process, a machine too busy to run us)
-// pacing starts again instead of running a burst of catch-up frames.
+// pacing starts again instead of running a burst of catch-up frames. Guarded
+// by the displays' table: `ctest --test-dir build -R Displays` ("stalls 250 ms").
 static const long long STALL_NS = NS_PER_SECOND / 10;
 
 struct FrameSchedule {

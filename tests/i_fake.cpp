@@ -70,8 +70,11 @@ static long long refresh_after(long long when_ns)
 
 void i_finish_frame(const PlayState &, bool shown)
 {
-    if (!shown)
+    if (!shown) {
+        machine.most_unshown = std::max(machine.most_unshown, ++machine.unshown_run);
         return;
+    }
+    machine.unshown_run = 0;
     machine.pictures++;
     machine.now_ns += machine.present_ns + (machine.pictures == 1 ? 30 * MS : 0); // the first sets the display up
     long long shows_at = machine.now_ns;

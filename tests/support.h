@@ -36,6 +36,7 @@ struct FakeMachine {
     long long quit_step;            // the frame whose input brings a quit request
     TicCmd input;                   // what every frame samples
     long long steps, pictures;
+    long long unshown_run, most_unshown; // steps left unshown in a row: now, and the most
     long long sampled_ns;
     std::vector<long long> waiting;    // queued pictures' refreshes
     std::vector<long long> latency_ns; // each shown step: sampling to the refresh that shows it
