@@ -9,7 +9,8 @@
 // the refresh that first shows it is logged to FAKE_DISPLAY_LOG. Rates and CPU
 // use are reported between the first and the last step, with the key-state
 // reads that came before the event queue was drained (each a frame more of
-// delay), and the median time from each frame's read of the keys to the
+// delay), the most steps in a row left unshown, the steps counted and the
+// seconds between the first and the last (the game's own clock), and the median time from each frame's read of the keys to the
 // refresh that shows it ("sampled"). FAKE_DISPLAY_STEPS=N sends the game the
 // close request (SIGTERM) after N steps; FAKE_DISPLAY_WORK_US adds that much
 // busy work to each frame, as a slow machine's.
@@ -29,7 +30,7 @@
 
 static const long long start_ns = i_now_ns(); // the refreshes count from here
 static long long first_step_ns, last_step_ns, steps, flips, first_cpu_ns, last_cpu_ns, flip_cpu_ns;
-static long long early_reads, read_ns;
+static long long early_reads, read_ns, unflipped, most_unshown; // unflipped: steps since the last flip
 static std::vector<long long> sampled_ns; // each shown frame: its key read to its refresh
 static bool up_was_down, up_unshown, drained;
 
@@ -72,6 +73,7 @@ extern "C" Uint8 *SDL_GetKeyState(int *numkeys)
     last_cpu_ns = cpu_ns();
     if (steps++ == 0)
         first_step_ns = last_step_ns, first_cpu_ns = last_cpu_ns;
+    unflipped++;
     up_unshown = up_unshown || (keys[SDLK_UP] && !up_was_down);
     up_was_down = keys[SDLK_UP];
     return keys;
@@ -122,6 +124,8 @@ extern "C" int SDL_Flip(SDL_Surface *surface)
     int result = copy ? real(surface) : 0;
     flip_cpu_ns += cpu_ns() - cpu_before;
     flips++;
+    most_unshown = std::max(most_unshown, unflipped - 1); // the latest step is the one shown
+    unflipped = 0;
     long long shows = present(hz, queue);
     sampled_ns.push_back(shows - read_ns);
     if (up_unshown && log != NULL)
@@ -136,7 +140,10 @@ __attribute__((destructor)) static void report()
     std::sort(sampled_ns.begin(), sampled_ns.end());
     double sampled_ms = sampled_ns.empty() ? 0 : sampled_ns[sampled_ns.size() / 2] / 1e6;
     if (steps > 1)
-        fprintf(stderr, "\nsteps=%.1f flips=%.1f unshown=%.1f cpu=%.0f%% in_flip=%.0f%% early_reads=%lld sampled=%.1f\n",
+        fprintf(stderr,
+                "\nsteps=%.1f flips=%.1f unshown=%.1f cpu=%.0f%% in_flip=%.0f%% early_reads=%lld sampled=%.1f "
+                "most_unshown=%lld step_count=%lld seconds=%.6f\n",
                 (steps - 1) / seconds, flips / seconds, (steps - flips) * 60.0 / seconds,
-                (last_cpu_ns - first_cpu_ns) / 1e7 / seconds, flip_cpu_ns / 1e7 / seconds, early_reads, sampled_ms);
+                (last_cpu_ns - first_cpu_ns) / 1e7 / seconds, flip_cpu_ns / 1e7 / seconds, early_reads, sampled_ms,
+                most_unshown, steps, seconds);
 }

@@ -1,21 +1,29 @@
 # The real game's own clock, sleep, input and flip, on a private X server
 # with its flip followed by a made-up display (tools/fake_display.cpp, no
-# software copy): 60 steps a second with a display that does not wait and
-# with a 50 Hz one, every picture shown that can be, and the key state read
-# only after the event queue is drained. Each run ends itself after 240
-# steps, so the rates are over the game's own four seconds.
+# software copy), with a display that does not wait and with a 50 Hz one.
+# What must hold however busy the machine is: the game ends on the close
+# request with 0, the key state is read only after the event queue is
+# drained, steps never run ahead of the game's own clock (a step a 1/60 s
+# slot at most), and a picture is shown at least every fourth step. How many
+# steps and pictures a second a machine manages is measured by
+# tools/measure-pacing.sh, not asserted here. Each run ends itself after 240
+# steps.
 source "$(dirname "$0")/lib.sh"
 start_x 640 480
-within() { python3 -c 'import sys; v, lo, hi = map(float, sys.argv[1:]); print("yes" if lo <= v <= hi else v)' "$@"; }
-for row in "no vsync|0|57 61.5|57 61.5" "50 Hz|50|57 61.5|47 50.5"; do
-  IFS='|' read -r display hz steps pictures <<<"$row"
+for row in "no vsync|0" "50 Hz|50"; do
+  IFS='|' read -r display hz <<<"$row"
   status=0
-  (cd "$ASSETS" && exec "${orphan_proof[@]}" env LD_PRELOAD="$BUILD/libfake_display.so" FAKE_DISPLAY_HZ="$hz" FAKE_DISPLAY_NO_COPY=1 \
-    FAKE_DISPLAY_PRESENT_US=1000 FAKE_DISPLAY_STEPS=240 "$VORKKELI") 2>"$work/err" || status=$?
+  (cd "$ASSETS" && exec "${orphan_proof[@]}" env LD_PRELOAD="$BUILD/libfake_display.so" FAKE_DISPLAY_HZ="$hz" \
+    FAKE_DISPLAY_NO_COPY=1 FAKE_DISPLAY_PRESENT_US=1000 FAKE_DISPLAY_STEPS=240 "$VORKKELI") 2>"$work/err" ||
+    status=$?
   check "$display: the game ends on the close request" 0 "$status"
-  field() { grep -o "$1=[0-9.]*" "$work/err" | cut -d= -f2; }
-  check "$display: steps a second ($steps)" yes "$(within "$(field steps)" $steps)"
-  check "$display: pictures a second ($pictures)" yes "$(within "$(field flips)" $pictures)"
+  report=$(cat "$work/err")
+  field() { [[ $report =~ $1=([0-9.]+) ]] && echo "${BASH_REMATCH[1]}" || echo "no $1 in the report"; }
   check "$display: the key state read after the drain, every frame" 0 "$(field early_reads)"
+  check "$display: no more steps than 1/60 s slots of the game's clock" yes \
+    "$(python3 -c 'import sys; n, s = sys.argv[1:]; print("yes" if int(n) - 1 <= float(s) * 60 + 1 else f"{n} steps in {s} s")' \
+      "$(field step_count)" "$(field seconds)")"
+  most=$(field most_unshown)
+  check "$display: never more than three steps in a row unshown" yes "$([[ $most =~ ^[0-3]$ ]] && echo yes || echo "$most")"
 done
 finish
