@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
-# Installs the built game into a prefix (default ~/.local), stripped, and
-# keeps the list of what it installed there, for scripts/uninstall.sh. The
-# install is staged first, so a failure leaves the prefix as it was.
+# Builds what it installs (the game and its manual page) in build/, or the
+# folder named second, then installs it into a prefix (default ~/.local),
+# stripped, and keeps the list of what it installed there, for
+# scripts/uninstall.sh. The install is staged first, so a failure leaves the
+# prefix as it was.
 # usage: scripts/install.sh [PREFIX] [BUILD_FOLDER]
 set -euo pipefail
 prefix=${1:-$HOME/.local}
 build=${2:-$(dirname "$0")/../build}
-if [ ! -f "$build/CMakeCache.txt" ] || [ ! -x "$build/vorkkeli" ]; then
-  echo "Nothing built in $build yet: run ./play (or scripts/build.sh) first." >&2
-  exit 1
-fi
 case "$prefix" in /*) ;; *) prefix=$PWD/$prefix ;; esac
+case "$build" in /*) ;; *) build=$PWD/$build ;; esac
+"$(dirname "$0")/setup.sh" play >&2
+"$(dirname "$0")/build.sh" "$build" --target vorkkeli --target manual >&2
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 DESTDIR=$stage cmake --install "$build" --prefix "$prefix" --strip >"$stage.log" 2>&1 ||

@@ -5,6 +5,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build-deb}
+scripts/setup.sh package >&2
+# Without dpkg-shlibdeps CPack would leave every library but SDL 1.2 out of
+# the package's Depends, and say nothing.
+if ! command -v dpkg-shlibdeps >/dev/null || ! command -v file >/dev/null; then
+  echo "Cannot work out the package's dependencies: dpkg-shlibdeps (dpkg-dev) and file are needed." >&2
+  exit 1
+fi
 # Every time stamp in the package is the last commit's.
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || echo 0)
