@@ -1,13 +1,15 @@
-// The frame loop: a frame per refresh of a 60 Hz display or per slot of the
-// 60-a-second schedule, its input gathered at the platform edge first, and a
-// late frame's picture left unshown.
+// The frame loop: a tic per refresh of a 60 Hz display or per slot of the
+// 60-a-second schedule, each from its own input gathered at the platform
+// edge, and a picture drawn and shown only for the tics the pacer shows.
 #include "i_system.h"
 #include "pacer.h"
 
-// Every rate in the game is per frame, so a frame runs every 1/60 s, or once
-// per refresh of a display within 0.5 % of 60 Hz. quit is tested only here,
-// at the top: the frame that brought the request still runs to its end and
-// is shown, however late.
+// Every rate in the game is per tic, so a tic runs every 1/60 s, or once per
+// refresh of a display within 0.5 % of 60 Hz. Behind the schedule (drawing
+// slower than a slot), the due tics run one after another, each from its own
+// input, and only the last of them is drawn (at most six in a row go
+// undrawn). quit is tested only here, at the top: the tic that brought the
+// request is drawn and shown, however late.
 void run_game_loop(PlayState &ps)
 {
     static TicCmd cmd;
@@ -19,8 +21,11 @@ void run_game_loop(PlayState &ps)
         if (!i_gather_tic(cmd))
             break;
         run_tic(ps, cmd);
-        bool shown = pacer_frame_drawn(pacer, began, i_now_ns()) || ps.quit;
+        bool shown = pacer_tic_done(pacer, began, i_now_ns()) || ps.quit;
+        if (shown)
+            draw_frame(ps);
+        long long drawn = i_now_ns();
         i_finish_frame(ps, shown);
-        pacer_frame_done(pacer, shown, i_now_ns());
+        pacer_frame_done(pacer, shown, drawn, i_now_ns());
     }
 }

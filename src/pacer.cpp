@@ -17,8 +17,10 @@ static const long long BAND_NS = NOMINAL_NS / 200;
 // refresh is on it. A probe's frames start half a frame late, outside it.
 // ("wakes up to 5 ms late", "wakes up to 10 ms late")
 static const long long ON_REFRESH_NS = 6 * MS;
-// Then a late frame is shown all the same ("14 ms a frame", "wakes 50 ms late").
-static const int UNSHOWN_IN_A_ROW = 3;
+// Behind the schedule, at most this many tics in a row go undrawn, then one is
+// drawn all the same: the picture never stops for more than seven tics, about
+// a tenth of a second, however slow drawing is ("draws 100 ms", "15 ms a tic").
+static const int UNSHOWN_IN_A_ROW = 6;
 // The steady gaps' median within 1 % of 60 Hz starts a probe ("58 Hz").
 static const long long STEADY_BAND_NS = NOMINAL_NS / 100;
 static const int PROBE_FRAMES = 8;
@@ -93,17 +95,19 @@ long long pacer_frame_start(FramePacer &pacer, long long now_ns)
     return pacer.start_ns;
 }
 
-// Locked, every step is shown. On the schedule a frame finished after the
-// next one is due is left unshown, so a slow display costs pictures, not
-// steps; but never more than three in a row, so the picture never freezes,
-// and never a frame whose own work took longer than its slot: on a machine
-// that slow every frame is late, and each is shown as the machine allows.
-bool pacer_frame_drawn(FramePacer &pacer, long long began_ns, long long drawn_ns)
+// Locked, every tic is drawn and shown. On the schedule a tic that ends after
+// the next one is due is neither drawn nor shown: the next runs at once, from
+// its own input, and the picture is drawn for the tic that catches up, so
+// slow drawing or a slow display costs pictures, not steps. But never more
+// than six in a row, so the picture never freezes; and never a tic whose own
+// work took longer than its slot: there catching up cannot help, and each
+// tic is shown as the machine allows.
+bool pacer_tic_done(FramePacer &pacer, long long began_ns, long long ticked_ns)
 {
     pacer.began_ns = began_ns;
-    pacer.drawn_ns = drawn_ns;
-    return pacer.mode == PACE_LOCKED || frame_in_time(pacer.schedule, drawn_ns) ||
-           pacer.unshown >= UNSHOWN_IN_A_ROW || drawn_ns - began_ns > NOMINAL_NS;
+    pacer.ticked_ns = ticked_ns;
+    return pacer.mode == PACE_LOCKED || frame_in_time(pacer.schedule, ticked_ns) ||
+           pacer.unshown >= UNSHOWN_IN_A_ROW || ticked_ns - began_ns > NOMINAL_NS;
 }
 
 static void record_work(FramePacer &pacer, long long work_ns)
@@ -205,22 +209,24 @@ static void keep_lock(FramePacer &pacer, long long drawn_ns, long long returned_
     }
 }
 
-void pacer_frame_done(FramePacer &pacer, bool shown, long long returned_ns)
+// A shown frame's cost, from when it was meant to start to its flip, is what
+// the lock's margin is made of.
+void pacer_frame_done(FramePacer &pacer, bool shown, long long drawn_ns, long long returned_ns)
 {
-    long long drawn_ns = pacer.drawn_ns;
-    record_work(pacer, drawn_ns - pacer.start_ns);
+    if (shown)
+        record_work(pacer, drawn_ns - pacer.start_ns);
     pacer.unshown = shown ? 0 : pacer.unshown + 1;
     if (pacer.mode == PACE_LOCKED) {
         keep_lock(pacer, drawn_ns, returned_ns);
     } else {
         // The first flip sets the display up (30 ms or more on X): when it
         // comes back after the next frame was due, the schedule starts from
-        // it. So does a frame whose own work outlasted its slot: the machine
+        // it. So does a tic whose own work outlasted its slot: the machine
         // is slower than the schedule, and catching up would be a burst.
         bool slow_first = shown && pacer.last_return_ns == 0 && !frame_in_time(pacer.schedule, returned_ns);
-        bool behind = drawn_ns - pacer.began_ns > NOMINAL_NS;
+        bool slow_tic = pacer.ticked_ns - pacer.began_ns > NOMINAL_NS;
         next_frame(pacer.schedule);
-        if (slow_first || behind)
+        if (slow_first || slow_tic)
             pacer.schedule = start_schedule(returned_ns);
         else if (shown)
             watch_returns(pacer, returned_ns);

@@ -75,7 +75,9 @@ void shut_down(PlayState &ps);
 // loop.cpp: frames until a quit request or the input's end.
 void run_game_loop(PlayState &ps);
 
-// frame.cpp: one frame (a tic) from its gathered input.
+// frame.cpp: one tic from its gathered input (controls, motion, the piston),
+// and the picture of the state, drawn only for a tic that will be shown.
 void run_tic(PlayState &ps, const TicCmd &cmd);
+void draw_frame(const PlayState &ps);
 
 #endif

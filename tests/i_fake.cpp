@@ -1,13 +1,25 @@
 // The made-up machine under the game's own frame loop in the tests: a clock
-// that moves only when told, a frame's work of a set or varying cost, input
-// that ends at a set time, and a display of any refresh period, present cost,
-// wake-up jitter or queue of pictures.
+// that moves only when told, a tic's work of a set or varying cost, a
+// picture's drawing of another, input that ends at a set time, and a display
+// of any refresh period, present cost, wake-up jitter or queue of pictures.
 #include <algorithm>
 
 #include "i_system.h"
 #include "support.h"
 
 FakeMachine machine;
+
+// Linked with --wrap=SDL_FillRect: the game clears the whole screen once for
+// each picture it draws, and there the machine charges the drawing.
+extern "C" int __real_SDL_FillRect(SDL_Surface *dst, SDL_Rect *rect, Uint32 colour);
+extern "C" int __wrap_SDL_FillRect(SDL_Surface *dst, SDL_Rect *rect, Uint32 colour)
+{
+    if (dst == screen && rect == NULL) {
+        machine.drawn++;
+        machine.now_ns += machine.draw_ns;
+    }
+    return __real_SDL_FillRect(dst, rect, colour);
+}
 
 static unsigned long long next_random()
 {
@@ -20,7 +32,7 @@ static long long jitter()
     return machine.jitter_ns > 0 ? (long long)(next_random() % (unsigned long long)(machine.jitter_ns + 1)) : 0;
 }
 
-// Varied, a frame costs its work plus up to 0.4 ms more, and one frame in 25
+// Varied, a tic costs its work plus up to 0.4 ms more, and one tic in 25
 // another 1.5 ms: a tail above the 95th percentile, as a real frame's has.
 static long long work()
 {

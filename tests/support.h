@@ -21,8 +21,9 @@ void step(PlayState &ps, int pointer_x, std::initializer_list<int> held = {});
 // refreshes at every multiple of refresh_ns from time 0.
 struct FakeMachine {
     long long now_ns;
-    long long work_ns;              // a frame's work, sampling to flip, at least; see i_fake.cpp
-    bool varied;                    // the work varies from frame to frame as a real frame's does
+    long long work_ns;              // a tic's work, from sampling its input, at least; see i_fake.cpp
+    bool varied;                    // the work varies from tic to tic as a real tic's does
+    long long draw_ns;              // drawing a picture costs this much
     long long stall_step, stall_ns; // the frame counted stall_step (from 0) wakes up this much late
     long long refresh_ns;           // the refresh period; 0: flips do not wait
     long long present_ns;           // a shown frame's flip costs this much before it waits
@@ -35,7 +36,7 @@ struct FakeMachine {
     long long input_steps;          // or after this many frames
     long long quit_step;            // the frame whose input brings a quit request
     TicCmd input;                   // what every frame samples
-    long long steps, pictures;
+    long long steps, drawn, pictures;
     long long unshown_run, most_unshown; // steps left unshown in a row: now, and the most
     long long sampled_ns;
     std::vector<long long> waiting;    // queued pictures' refreshes

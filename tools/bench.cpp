@@ -34,6 +34,7 @@ static void BM_DrivingFrame(benchmark::State &state)
     reset_car(VIEW_DRIVING);
     for (auto _ : state) {
         run_tic(ps, pointer_right);
+        draw_frame(ps);
         benchmark::DoNotOptimize(screen->pixels);
     }
 }
@@ -45,6 +46,7 @@ static void BM_EngineFrame(benchmark::State &state)
     reset_car(VIEW_ENGINE);
     for (auto _ : state) {
         run_tic(ps, f2);
+        draw_frame(ps);
         benchmark::DoNotOptimize(screen->pixels);
     }
 }

@@ -13,7 +13,9 @@
 // seconds between the first and the last (the game's own clock), and the median time from each frame's read of the keys to the
 // refresh that shows it ("sampled"). FAKE_DISPLAY_STEPS=N sends the game the
 // close request (SIGTERM) after N steps; FAKE_DISPLAY_WORK_US adds that much
-// busy work to each frame, as a slow machine's.
+// busy work to each step (at its read of the keys), as a slow machine's, and
+// FAKE_DISPLAY_DRAW_US to each picture drawn (at the screen's clear that
+// starts it), as slow drawing's.
 #include <dlfcn.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -77,6 +79,18 @@ extern "C" Uint8 *SDL_GetKeyState(int *numkeys)
     up_unshown = up_unshown || (keys[SDLK_UP] && !up_was_down);
     up_was_down = keys[SDLK_UP];
     return keys;
+}
+
+extern "C" int SDL_FillRect(SDL_Surface *dst, SDL_Rect *rect, Uint32 colour)
+{
+    static auto real = (int (*)(SDL_Surface *, SDL_Rect *, Uint32))dlsym(RTLD_NEXT, "SDL_FillRect");
+    static const long long draw_ns = (long long)(setting("FAKE_DISPLAY_DRAW_US") * 1000);
+    if (rect == NULL && dst == SDL_GetVideoSurface()) {
+        long long from = i_now_ns();
+        while (i_now_ns() - from < draw_ns) { // busy, as slow drawing is
+        }
+    }
+    return real(dst, rect, colour);
 }
 
 static long long refresh_after(long long when_ns, double period_ns)

@@ -76,3 +76,8 @@ play "no vsync, +0 ms a frame" FAKE_DISPLAY_HZ=0
 play "no vsync, +14 ms a frame" FAKE_DISPLAY_HZ=0 FAKE_DISPLAY_WORK_US=14000
 play "no vsync, +20 ms a frame" FAKE_DISPLAY_HZ=0 FAKE_DISPLAY_WORK_US=20000
 play "no vsync, +40 ms a frame" FAKE_DISPLAY_HZ=0 FAKE_DISPLAY_WORK_US=40000
+# Drawing slow instead: busy work added to each picture drawn.
+play "no vsync, draws +0 ms" FAKE_DISPLAY_HZ=0
+play "no vsync, draws +20 ms" FAKE_DISPLAY_HZ=0 FAKE_DISPLAY_DRAW_US=20000
+play "no vsync, draws +40 ms" FAKE_DISPLAY_HZ=0 FAKE_DISPLAY_DRAW_US=40000
+play "no vsync, draws +100 ms" FAKE_DISPLAY_HZ=0 FAKE_DISPLAY_DRAW_US=100000
