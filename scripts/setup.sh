@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game (`play`), its headless demo (`demo`),
-# the test suite (`test`) or the measuring tools (`measure`) need, when any is
-# missing. The one list of the project's packages.
+# its Debian package (`package`), the test suite (`test`) or the measuring
+# tools (`measure`) need, when any is missing. The one list of the project's
+# packages.
 set -euo pipefail
 
 play_packages=(
@@ -11,18 +12,21 @@ play_packages=(
 )
 # Without a display, `play` records a demo drive as a GIF instead.
 demo_packages=("${play_packages[@]}" imagemagick)
+# The Debian package: dpkg-shlibdeps works out its dependencies, and CPack
+# finds the executables with file.
+package_packages=("${play_packages[@]}" dpkg-dev file)
 # Tests add GoogleTest, Google Benchmark (the benchmark is built with them), a
-# private X server with a window manager (SDL goes full screen through one)
+# private X server with window managers (SDL goes full screen through one;
+# openbox lets a window be smaller than the screen)
 # and the means to drive and read it, the tools that make and compare
-# pictures and sound, and what the Debian package needs: dpkg-dev for
-# dpkg-shlibdeps, file (CPack finds the executables with it), and the checks
-# a distribution runs: the desktop entry's validator, lintian and AppStream's.
+# pictures and sound, and the checks a distribution runs on the package: the
+# desktop entry's validator, lintian and AppStream's.
 # A Wayland compositor (weston) for the game's launch under one; the cross
 # compiler, zlib and Wine for the Windows zip.
 test_packages=(
-  "${play_packages[@]}"
-  libgtest-dev libbenchmark-dev xvfb xdotool x11-utils matchbox-window-manager weston imagemagick sox python3
-  dpkg-dev file desktop-file-utils lintian appstream
+  "${package_packages[@]}"
+  libgtest-dev libbenchmark-dev xvfb xdotool x11-utils matchbox-window-manager openbox weston imagemagick sox python3
+  desktop-file-utils lintian appstream
   g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 unzip python3-xlib
 )
 measure_packages=("${test_packages[@]}" valgrind time)
@@ -30,9 +34,10 @@ measure_packages=("${test_packages[@]}" valgrind time)
 case "${1:-}" in
   play) wanted=("${play_packages[@]}") ;;
   demo) wanted=("${demo_packages[@]}") ;;
+  package) wanted=("${package_packages[@]}") ;;
   test) wanted=("${test_packages[@]}") ;;
   measure) wanted=("${measure_packages[@]}") ;;
-  *) echo "usage: scripts/setup.sh play|demo|test|measure" >&2; exit 2 ;;
+  *) echo "usage: scripts/setup.sh play|demo|package|test|measure" >&2; exit 2 ;;
 esac
 
 if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then

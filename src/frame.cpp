@@ -26,6 +26,8 @@ void run_tic(PlayState &ps, const TicCmd &cmd)
         ps.quit = 1;
     apply_controls(ps, cmd);
     step_motion(ps);
+    if (cmd.keys[SDLK_r]) // after the step, so the tic shows the car where it started
+        put_car_back(ps);
     if (ps.view_mode == VIEW_ENGINE) // the swing advances only in the engine view's tics
         step_piston(ps);
 }

@@ -1,6 +1,6 @@
 // The game's input edge: the pointer put straight ahead at launch, then each
-// frame's event drain, and the key and mouse state, gathered into the
-// frame's TicCmd.
+// frame's event drain (with Alt+Enter's switch between full screen and a
+// window), and the key and mouse state, gathered into the frame's TicCmd.
 #include <cstring>
 
 #include "i_system.h"
@@ -9,25 +9,46 @@
 // it first moves (-1: as it is).
 static int pinned_x = -1;
 
-// Puts the pointer where the game reads x at the centre. SDL 1.2 on SDL2 may
-// take the warp in the window's own pixels instead of through the letterbox
-// of a larger screen, so the pointer is moved again by what the read-back
-// says (a secant step, since the two scales differ) until it reads right.
-void i_centre_pointer(int width, int height)
+// Puts the pointer where the game reads x as target, or, where it cannot be
+// moved (a Wayland compositor refuses), reads it so until it first moves.
+// SDL 1.2 on SDL2 may take the warp in the window's own pixels instead of
+// through the letterbox of a larger screen, so the pointer is moved again by
+// what the read-back says (a secant step, since the two scales differ)
+// until it reads right.
+static void put_pointer(int target, int y)
 {
-    int target = width / 2, at = target, read = 0, last_at = 0, last_read = 0;
+    int at = target, read = 0, last_at = 0, last_read = 0;
     for (int tries = 0; tries < 6; tries++) {
-        SDL_WarpMouse((Uint16)at, (Uint16)(height / 2));
+        SDL_WarpMouse((Uint16)at, (Uint16)y);
         SDL_PumpEvents();
         SDL_GetMouseState(&read, NULL);
-        if (read == target)
+        if (read == target) {
+            pinned_x = -1;
             return;
+        }
         int next = at + (target - read);
         if (tries > 0 && read != last_read)
             next = at + (int)((double)(target - read) * (at - last_at) / (read - last_read));
         last_at = at, last_read = read, at = next > 0 ? next : 0; // a warp takes no negative x
     }
-    pinned_x = target; // a Wayland compositor refuses to move the pointer
+    pinned_x = target;
+}
+
+void i_centre_pointer(int width, int height)
+{
+    put_pointer(width / 2, height / 2);
+}
+
+// Alt+Enter: full screen or a window. The steering must not jump, so the
+// pointer is put back at the game x it had.
+static void switch_window()
+{
+    int x = 0, y = 0;
+    SDL_GetMouseState(&x, &y);
+    if (pinned_x >= 0)
+        x = pinned_x;
+    i_switch_window();
+    put_pointer(x, y);
 }
 
 // Only Escape and the close request come from the queue; the keys that drive
@@ -43,6 +64,8 @@ bool i_gather_tic(TicCmd &cmd)
             cmd.quit = 1;
         if (event.type == SDL_QUIT)
             cmd.quit = 1;
+        if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_RETURN && (event.key.keysym.mod & KMOD_ALT))
+            switch_window();
         // The compositor's word of where the pointer rests comes as motion
         // by nothing; the player's first move is motion by something.
         if (event.type == SDL_MOUSEMOTION && (event.motion.xrel != 0 || event.motion.yrel != 0))

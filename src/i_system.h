@@ -19,6 +19,8 @@ void i_wait_until_ns(long long when_ns);
 // shown, or left unshown when it came too late.
 int i_display_ready(const PlayState &ps);
 void i_finish_frame(const PlayState &ps, bool shown);
+// Alt+Enter: full screen to a window, or back.
+void i_switch_window();
 // i_display_*.cpp: the platform's own display checks, as i_display_ready's.
 int i_check_display();
 

@@ -3,22 +3,29 @@
 # an unrelated folder, full screen on a 1280x720 private X server with a
 # window manager. Played: the title, the letterboxed picture, no steering
 # before the pointer moves, the pointer's x steering while a mouse button
-# drives, the engine view, the jingle twice over, Escape, the same launch under
-# a Wayland compositor, and the X server going away mid-game with the sound
-# playing. (The package's test ends the
-# game by the close request.)
+# drives, the engine view, the jingle twice over, Escape, ./play handing the
+# game the close request, the same launch under a Wayland compositor,
+# Alt+Enter's window and back, and the X server going away mid-game with the
+# sound playing. (The package's test
+# ends the game by the close request.) Uninstalling leaves what else was in
+# the prefix.
 # Nothing here depends on how fast the machine answers: each check waits for a
 # condition that stays true once reached, and the steering is watched with the
 # game stopped (SIGSTOP) between short slices of play.
 source "$(dirname "$0")/lib.sh"
+mkdir -p "$work/prefix/share/applications" && echo "not ours" >"$work/prefix/share/applications/other.desktop"
 "$TESTS/../scripts/install.sh" "$work/prefix" "$BUILD" >/dev/null
 game_command=$work/prefix/bin/vorkkeli
 
 # The bounding box (WxH+X+Y) of the screen's pixels near the car's red body,
 # or of every pixel that is not black, or 0x0+... when there are none.
-box() { # car|lit
+# Under weston its own pointer is part of the screen's pixels, and until weston
+# first hears from X's pointer it draws it at the top-left corner, in the black
+# bar: "unpointed" leaves that corner out of "lit".
+box() { # car|lit|unpointed
   local only=(-fuzz 12% -fill '#00fe01' -opaque '#c8201e' -fuzz 0 -fill black +opaque '#00fe01')
   [ "$1" == lit ] && only=()
+  [ "$1" == unpointed ] && only=(-fill black -draw 'rectangle 0,0 31,31')
   import -window root -depth 8 png:- 2>/dev/null | convert - "${only[@]}" -format '%@' info: 2>/dev/null
 }
 car() { # sets car to the car's centre "X Y" in screen pixels, false when it is not seen
@@ -53,9 +60,9 @@ sys.exit(0 if wav[wav.index(b'data') + 8:] * 2 in out else 1)"
 
 start_x 1280 720
 matchbox-window-manager -use_titlebar no &>"$work/wm.log" &
-pids+=($!)
+pids+=($!) && wm=$!
 # SDL asks the window manager for full screen: it must be up first.
-wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wm_up() { local root && root=$(xprop -root _NET_SUPPORTING_WM_CHECK) && [[ $root == *"window id"* ]]; }
 wait_for 30 wm_up || check "the window manager starts" yes no
 # Left resting right of centre, where the game would read it as steering right
 # (x 560 of 640 through the letterbox) had it not put the pointer straight ahead.
@@ -110,6 +117,16 @@ check "no load error: on stderr only the disk driver's notice" \
   "CRITICAL: You are using the SDL disk i/o audio driver!\nCRITICAL:  Writing to file [$work/audio.raw].\n" \
   "$(visible "$work/stderr")"
 
+# ./play told to end (as a closed terminal or Ctrl+C would) hands the game the
+# close request and ends with the game's status.
+"${orphan_proof[@]}" "$TESTS/../play" >"$work/play.log" 2>&1 &
+game=$! && pids+=("$game")
+wait_for 120 shown || check "./play: the window appears" yes "$(visible "$work/play.log")"
+kill -TERM "$game"
+stop_game "./play told to end"
+gone() { ! xdotool search --onlyvisible --name '^vorkkeli' >/dev/null; }
+wait_for 20 gone || check "./play told to end: the game's window goes" yes no
+
 # Under a Wayland compositor (weston, in a window of this X server, with its
 # pointer as input) the game cannot move the pointer: resting right of centre
 # at launch, it reads straight ahead until it moves.
@@ -121,8 +138,8 @@ xdotool mousemove --sync 1000 300
 (cd "$work" && exec "${orphan_proof[@]}" env -u DISPLAY WAYLAND_DISPLAY=vorkkeli-test "$game_command") \
   >"$work/stdout" 2>"$work/stderr" &
 game=$! && pids+=("$game")
-wait_for 30 eval '[ "$(box lit)" == 960x720+160+0 ]' || true
-check "Wayland: the picture is full screen, letterboxed" "960x720+160+0" "$(box lit)"
+wait_for 30 eval '[ "$(box unpointed)" == 960x720+160+0 ]' || true
+check "Wayland: the picture is full screen, letterboxed" "960x720+160+0" "$(box unpointed)"
 wait_for 30 at_rest || check "Wayland: the car comes to rest" yes no
 read -r x0 y0 <<<"$car"
 check "Wayland: no steering before the pointer moves" "640 yes" "$x0 $( ((y0 < 360 - 50)) && echo yes)"
@@ -131,6 +148,37 @@ xdotool key Escape
 stop_game "Escape under Wayland"
 kill "$weston"
 
+# Alt+Enter: a 640x480 window, and full screen again, the pointer reading the
+# same game x throughout; the title stays. Under openbox, which lets a window
+# be smaller than the screen (matchbox makes every window fill it).
+kill "$wm"
+openbox &>"$work/openbox.log" &
+pids+=($!)
+wait_for 30 wm_up || check "openbox starts" yes no
+start_game
+xdotool mousemove --sync 700 300 # x 360 of the game's 640 through the letterbox
+size() { local info && info=$(xwininfo -id "$window") && [[ $info =~ Width:\ ([0-9]+).*Height:\ ([0-9]+) ]] &&
+  echo "${BASH_REMATCH[1]}x${BASH_REMATCH[2]}"; }
+game_x() { # the pointer's x in the game's 640, through the window's letterbox
+  local info pointer && info=$(xwininfo -id "$window") && pointer=$(xdotool getmouselocation --shell) &&
+    python3 -c 'import re, sys; i, p = sys.argv[1:]
+n = lambda key, t: int(re.search(key + r"[:=]\s*(-?\d+)", t)[1])
+left, w, h, x = n("Absolute upper-left X", i), n("Width", i), n("Height", i), n("X", p)
+scale = min(w / 640, h / 480)
+print(int((x - left - (w - 640 * scale) / 2) / scale))' "$info" "$pointer"
+}
+near() { python3 -c 'import sys; a, b = map(int, sys.argv[1:]); print("yes" if abs(a - b) <= 1 else f"{a} then {b}")' "$@"; }
+before=$(game_x)
+for expected in 640x480 1280x720; do
+  xdotool key alt+Return
+  wait_for 30 eval '[ "$(size)" == $expected ]' || true
+  check "Alt+Enter: $expected" "$expected" "$(size)"
+  check "Alt+Enter to $expected: the pointer at the same game x (within a pixel's rounding)" yes "$(near "$before" "$(game_x)")"
+done
+check "Alt+Enter twice: the title" "vorkkeli v. ~0,001 ^-^" "$(xdotool getwindowname "$window")"
+xdotool key Escape
+stop_game "Escape after Alt+Enter twice"
+
 # The X server killed while the game plays sound: one line and status 1.
 start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null
 kill -KILL "$xserver"
@@ -138,5 +186,7 @@ stop_game "losing the display" 1
 check "losing the display: the last line says so" "Yhteys näyttöön katkesi: peli päättyy." "$(tail -n 1 "$work/stderr")"
 
 "$TESTS/../scripts/uninstall.sh" "$work/prefix" >/dev/null
-check "uninstalled: nothing is left in the prefix" "" "$(find "$work/prefix" -mindepth 1)"
+check "uninstalled: nothing of ours is left in the prefix, and what else was there is" \
+  "$work/prefix/share $work/prefix/share/applications $work/prefix/share/applications/other.desktop" \
+  "$(find "$work/prefix" -mindepth 1 | sort | paste -sd ' ')"
 finish

@@ -43,11 +43,26 @@ while IFS='|' read -r script expected; do
     status=$?
   check "the script $script" "$expected" "$status $(wc -l <"$work/replayed") $(visible "$work/replay.err")"
 done <<'ROWS'
-320 0 -\r\n\n \t\n# a comment\n320 0 273,274\r\n|0 2 
+320 0 -\r\n\r\n \t\n# a comment\n320 0 273,274\r\n|0 2 
 320 0 27\n320 0 -\n|0 1 
 320 0 -\n320 0\n|2 1 vorkkeli-replay: line 2 is not "MOUSE_X BUTTONS KEYS": 320 0\n
 320 0 273,\n|2 0 vorkkeli-replay: line 1 is not "MOUSE_X BUTTONS KEYS": 320 0 273,\n
 ROWS
+# R puts the car back as at launch, on the frame it is held: a hard steer
+# at speed slides the car off the top of the screen, F2 shows the engine for
+# three frames, then R alone. The view and the piston's swing stay.
+{ for _ in $(seq 40); do echo '500 0 273'; done
+  for _ in $(seq 150); do echo '500 0 -'; done
+  for _ in 1 2 3; do echo '320 0 283'; done
+  echo '320 0 114'; } >"$work/back.txt"
+(cd "$ASSETS" && SDL_VIDEODRIVER=dummy "$VORKKELI_REPLAY" <"$work/back.txt" >"$work/back.trace")
+mapfile -t back <"$work/back.trace"
+[[ ${back[192]} =~ drive=2\ .*pos=[0-9.]+,-[0-9.]+\  ]] && gone=yes || gone=${back[192]}
+check "before R: sliding, off the top of the screen" yes "$gone"
+check "R: the car as at launch, the engine view and its swing kept" \
+  "194 view=2 drive=1 speed=1 steer=0 heading=0 yaw=0 travel=0 sprite=0 pos=320,240 vel=0,0 piston=0.100000001,0.149906278" \
+  "${back[193]}"
+
 diff "$golden/drive.trace" "$work/drive.trace" >"$work/trace.diff" || true
 check "the trace, frame by frame" "" "$(sed 6q "$work/trace.diff")"
 for shot in "${shots[@]}"; do
