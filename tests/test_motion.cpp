@@ -6,23 +6,6 @@
 
 #include "support.h"
 
-TEST(Motion, OneFrameFromTheStartWithThePointerRight)
-{
-    PlayState ps = fresh_state();
-    step(ps, 500);
-    EXPECT_EQ(ps.speed, 0.98f);
-    EXPECT_EQ(ps.steer, 0.5f);
-    EXPECT_EQ(ps.heading, 0.49f);
-    EXPECT_EQ(ps.yaw_rate, 0.5f);
-    EXPECT_EQ(ps.travel_heading, 0.49f);
-    EXPECT_EQ(ps.sprite_angle, 0.49f);
-    EXPECT_NEAR(ps.vel_x, 0.0083810, 5e-8);
-    EXPECT_NEAR(ps.vel_y, 0.9799642, 5e-8);
-    EXPECT_NEAR(ps.pos_x, 320.00839, 5e-6);
-    EXPECT_NEAR(ps.pos_y, 239.02003, 1e-5);
-    EXPECT_EQ(ps.drive_mode, DRIVE_GRIP);
-}
-
 TEST(Motion, HeadingWrapsOnceEachWayButKeepsExactly360)
 {
     struct Row { float heading; int pointer_x; double after, within; } rows[] = {
