@@ -50,7 +50,7 @@ play() { # label, then FAKE_DISPLAY_* settings
   sleep 1 && python3 -c "$press" $((seconds - 2)) >"$work/pressed"
   wait "$playing" || true
   read -r median p95 < <(python3 -c "$latency" "$work/pressed" "$work/shown")
-  field() { grep -o "$1=[0-9.]*" "$work/err" | cut -d= -f2; }
+  field() { grep -oE "(^| )$1=[0-9.]*" "$work/err" | cut -d= -f2; }
   printf '%-26s %8s %10s %12s %14s %6s %13s %5s\n' "$1" "$(field steps)" "$(field flips)" "$(field unshown)" \
     "$median" "$p95" "$(field sampled)" "$(field cpu)%"
 }
