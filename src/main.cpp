@@ -12,7 +12,8 @@ int main(int argc, char *argv[])
     if (start_up(ps) != 0)
         return 1;
 
-    // Main loop: 60 frames a second until Escape or the close request
+    // Main loop: 60 tics a second (one a refresh of a display near 60 Hz),
+    // each drawn when it will be shown, until Escape or the close request
     run_game_loop(ps);
 
     // De-initialization
