@@ -2,8 +2,10 @@
 # Cross-builds vorkkeli for 64-bit Windows: the libraries (once, cached; see
 # build-windows-libs.sh), then the game and the replay tool into
 # build-windows/build, or FOLDER/build, and packs the zip a player unpacks
-# into the folder: vorkkeli-VERSION-windows-x64.zip. Prints the zip's path.
-# Two builds of one commit in different folders give the same bytes.
+# into the folder, vorkkeli-VERSION-windows-x64.zip, and the installer made
+# from the same files, vorkkeli-VERSION-windows-x64-setup.exe. Prints the
+# zip's path. Two builds of one commit in different folders give the same
+# bytes.
 # usage: scripts/build-windows.sh [BUILD_FOLDER]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,8 +35,21 @@ epoch=${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct 2>/dev/null || ec
 SOURCE_DATE_EPOCH=$epoch $host-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll
 cp "$top/LICENSE" "$stage/LICENSE.txt"
 controls=$(sed -n 's/^\([^#][^|]*\) | \(.*\)/  \1|\2/p' "$top/desktop/controls.txt" | awk -F'|' '{printf "%-22s%s\n", $1, $2}')
-python3 -c 'import sys; t = open(sys.argv[1]).read(); print(t.replace("@VERSION@", sys.argv[2]).replace("@CONTROLS@", sys.argv[3]), end="")' \
-  "$top/packaging/README-windows.txt" "$version" "$controls" >"$stage/README.txt"
+python3 - "$top/packaging/README-windows.txt" "$version" "$controls" "$top/desktop/messages.txt" \
+  >"$stage/README.txt" <<'PY'
+import sys, textwrap
+template, version, controls, messages = sys.argv[1:]
+entries = []
+for line in open(messages, encoding="utf-8"):
+    if not line.startswith("#") and line.strip():
+        where, message, meaning = (part.strip() for part in line.split(" | "))
+        if where == "all":
+            entries.append("  " + message + "\n" + textwrap.fill(meaning, 74, initial_indent="      ",
+                                                                subsequent_indent="      "))
+text = open(template, encoding="utf-8").read()
+print(text.replace("@VERSION@", version).replace("@CONTROLS@", controls)
+      .replace("@MESSAGES@", "\n\n".join(entries)), end="")
+PY
 licence() { tar -xzOf "$top/third_party/$1.tar.gz" "$1/$2" >"$stage/licences/$3.txt"; }
 licence SDL2-2.32.10 LICENSE.txt SDL2
 licence sdl12-compat-1.2.68 LICENSE.txt sdl12-compat
@@ -60,4 +75,28 @@ with zipfile.ZipFile(out + ".tmp", "w", zipfile.ZIP_DEFLATED, compresslevel=9) a
             z.writestr(info, f.read())
 os.replace(out + ".tmp", out)
 PY
+
+# The installer, from the same files: what it installs and what its
+# uninstaller removes, listed from the folder.
+python3 - "$stage" "$dir/install-files.nsh" "$dir/uninstall-files.nsh" <<'PY'
+import os, sys
+stage, install, uninstall = sys.argv[1:]
+put, remove, folders = [], [], []
+for folder, subfolders, files in sorted(os.walk(stage)):
+    subfolders.sort()
+    relative = os.path.relpath(folder, stage)
+    target = "$INSTDIR" if relative == "." else "$INSTDIR\\" + relative.replace("/", "\\")
+    put.append(f'SetOutPath "{target}"')
+    for name in sorted(files):
+        put.append(f'File "{os.path.join(folder, name)}"')
+        remove.append(f'Delete "{target}\\{name}"')
+    folders += [target] if relative != "." else []
+put.append('SetOutPath "$INSTDIR"')
+remove += [f'RMDir "{target}"' for target in reversed(folders)]
+open(install, "w").write("\n".join(put) + "\n")
+open(uninstall, "w").write("\n".join(remove) + "\n")
+PY
+makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DFILES="$dir/install-files.nsh" \
+  -DUNFILES="$dir/uninstall-files.nsh" -DICON="$dir/build/vorkkeli.ico" -DOUT="$dir/$name-setup.exe" \
+  "$top/packaging/installer.nsi" >"$dir/makensis.log" 2>&1 || { cat "$dir/makensis.log" >&2; exit 1; }
 echo "$dir/$name.zip"

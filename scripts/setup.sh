@@ -22,12 +22,13 @@ package_packages=("${play_packages[@]}" dpkg-dev file)
 # pictures and sound, and the checks a distribution runs on the package: the
 # desktop entry's validator, lintian and AppStream's.
 # A Wayland compositor (weston) for the game's launch under one; the cross
-# compiler, zlib and Wine for the Windows zip.
+# compiler, zlib, NSIS and Wine for the Windows zip and installer, and
+# icoutils to read the exe's resources back.
 test_packages=(
   "${package_packages[@]}"
   libgtest-dev libbenchmark-dev xvfb xdotool x11-utils matchbox-window-manager openbox weston imagemagick sox python3
   desktop-file-utils lintian appstream
-  g++-mingw-w64-x86-64 libz-mingw-w64-dev wine wine64 unzip python3-xlib
+  g++-mingw-w64-x86-64 libz-mingw-w64-dev nsis wine wine64 unzip python3-xlib icoutils
 )
 measure_packages=("${test_packages[@]}" valgrind time)
 

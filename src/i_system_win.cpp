@@ -12,7 +12,10 @@
 
 // Started from a shortcut or another folder, the game still finds its
 // pictures and sound: they lie beside the executable. SDL reads its settings
-// from the process's environment, where a user's own value wins.
+// from the process's environment, where a user's own value wins. Sound goes
+// through DirectSound: where there is no sound device, SDL's default,
+// WASAPI, can take 8 s to give up (under Wine), with the window up and
+// frozen; DirectSound says so at once, and plays a jingle as well.
 void i_init_system()
 {
     wchar_t path[MAX_PATH];
@@ -25,6 +28,8 @@ void i_init_system()
     }
     if (GetEnvironmentVariableA("SDL12COMPAT_SYNC_TO_VBLANK", NULL, 0) == 0)
         SetEnvironmentVariableA("SDL12COMPAT_SYNC_TO_VBLANK", "1");
+    if (GetEnvironmentVariableA("SDL_AUDIODRIVER", NULL, 0) == 0)
+        SetEnvironmentVariableA("SDL_AUDIODRIVER", "directsound,wasapi,winmm");
 }
 
 long long i_now_ns()

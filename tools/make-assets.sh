@@ -104,9 +104,10 @@ done
 sox -R -n -r 44100 -c 2 -b 16 "$tmp/chord.wav" synth 0.64 pluck E5 pluck C6 fade 0 0.64 0.4
 sox -R -D "$tmp"/{0,1,2,3,4,5}.wav "$tmp/chord.wav" polkumusiikkitiedostoon.wav norm -3
 
-# The desktop menu's icons: the car, turned to drive up and right, on a
-# transparent square of each size, its pixels kept sharp.
-for size in 48 64 128 256; do
+# The icons (the desktop menu's, the window's and the Windows exe's): the
+# car, turned to drive up and right, on a transparent square of each size,
+# its pixels kept sharp.
+for size in 16 32 48 64 128 256; do
   $im volvo.png -transparent black -background none -rotate 30 -filter Point -resize 1600% -trim +repage \
     -resize $((size * 15 / 16))x$((size * 15 / 16)) -gravity center -extent ${size}x$size "${strip[@]}" \
     PNG32:../desktop/icon-$size.png
