@@ -69,6 +69,8 @@ wait_for 30 wm_up || check "the window manager starts" yes no
 xdotool mousemove --sync 1000 300
 start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw"
 check "the window's title" "vorkkeli v. ~0,001 ^-^" "$(xdotool getwindowname "$window")"
+icon=$(xprop -id "$window" _NET_WM_ICON)
+check "the window's icon: the car at 32x32" yes "$([[ $icon == *"Icon (32 x 32)"* ]] && echo yes)"
 geometry() { xdotool getwindowgeometry "$window" | sed -n 's/.*Position: \([0-9,]*\).*/\1/p;s/.*Geometry: //p' | paste -sd ' '; }
 wait_for 30 eval '[ "$(geometry)" == "0,0 1280x720" ] && [ "$(box lit)" == 960x720+160+0 ]' || true
 check "the window covers the screen" "0,0 1280x720" "$(geometry)"
