@@ -41,6 +41,31 @@ d = display.Display(); w = d.create_resource_object("window", int(sys.argv[1]))
 w.send_event(protocol.event.ClientMessage(window=w, client_type=d.intern_atom("WM_PROTOCOLS"),
     data=(32, [d.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))); d.flush()' "$1"
 }
+window_and_x() { # the window's size, and the pointer's x in the game's 640 through its letterbox
+  local info pointer && info=$(xwininfo -id "$window") && pointer=$(xdotool getmouselocation --shell) &&
+    python3 -c 'import re, sys; n = lambda key, text: int(re.search(key + r"[:=]\s*(-?\d+)", text)[1])
+i, x = sys.argv[1], n("X", sys.argv[2]); w, h = n("Width", i), n("Height", i); s = min(w / 640, h / 480)
+print(f"{w}x{h}", int((x - n("Absolute upper-left X", i) - (w - 640 * s) / 2) / s))' "$info" "$pointer"
+}
+# Alt+Enter twice on $window: a 640x480 window, then full screen on 1280x720,
+# and (unless "sizes" is given) the pointer at the same game x each time.
+switches_window() { # [sizes]
+  local before expected size x
+  wait_for 30 eval '[[ $(window_and_x) == *" 320" ]]' || true # the game has put it straight ahead
+  xdotool mousemove --sync 700 300 # x 360 of the game's 640 through the letterbox
+  read -r _ before <<<"$(window_and_x)"
+  for expected in 640x480 1280x720; do
+    xdotool key alt+Return
+    wait_for 30 eval '[[ $(window_and_x) == "$expected "* ]]' || true
+    read -r size x <<<"$(window_and_x)"
+    if [ "${1:-}" == sizes ]; then
+      check "Alt+Enter: $expected" "$expected" "$size"
+    else
+      check "Alt+Enter: $expected, the pointer at the same game x (within a pixel's rounding)" "$expected yes" \
+        "$size $( ((x - before <= 1 && before - x <= 1)) && echo yes || echo "$before then $x")"
+    fi
+  done
+}
 # A file's bytes with each line feed written as \n, the last one included.
 visible() { # file
   local text && text=$(cat "$1" && echo .) && text=${text%.}

@@ -3,7 +3,8 @@
 # identical to the golden files), then the real game on a private X server,
 # started from another folder: its window and title, Escape and the close
 # request each ending it with status 0 and leaving no stdout.txt or
-# stderr.txt, and a missing picture's message in stderr.txt beside it.
+# stderr.txt, Alt+Enter's window and back, and a missing picture's message
+# in stderr.txt beside it.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/wine.sh"
 golden=$TESTS/golden
@@ -25,11 +26,16 @@ play() { # how it ends (Escape or close), what to spoil first: runs the game fro
   local game=$! && pids+=("$game")
   wait_for 60 window || check "$1: the window appears" yes no
   check "$1: the window's title" "vorkkeli v. ~0,001 ^-^" "$(xdotool getwindowname "$window")"
-  if [ "$1" == Escape ]; then xdotool key Escape; else close_window "$window"; fi
+  # Wine moves the pointer too late for the game to see its warp take, so
+  # the game reads it at its old x until it moves, as under Wayland: only
+  # the window's sizes are checked here.
+  [ "$1" != Alt+Enter ] || switches_window sizes
+  if [ "$1" == close ]; then close_window "$window"; else xdotool key Escape; fi
   local status=0 && wait "$game" || status=$?
   check "$1: the game ends with status 0" 0 "$status"
 }
 play Escape ""
+play Alt+Enter ""
 check "Escape: no stdout.txt or stderr.txt left" "" "$(ls "$work/run" | grep -x 'std\(out\|err\).txt')"
 play close "rm volvo.png"
 check "close, volvo.png missing: its message in stderr.txt" yes \
