@@ -123,7 +123,8 @@ check "no load error: on stderr only the disk driver's notice" \
 # close request and ends with the game's status.
 "${orphan_proof[@]}" "$TESTS/../play" >"$work/play.log" 2>&1 &
 game=$! && pids+=("$game")
-wait_for 120 shown || check "./play: the window appears" yes "$(visible "$work/play.log")"
+# (./play builds build/ first: from nothing, in a copy of the tree, that takes minutes)
+wait_for 400 shown || check "./play: the window appears" yes "$(visible "$work/play.log")"
 kill -TERM "$game"
 stop_game "./play told to end"
 gone() { ! xdotool search --onlyvisible --name '^vorkkeli' >/dev/null; }
