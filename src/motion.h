@@ -5,8 +5,8 @@
 #include "vorkkeli.h"
 
 void step_motion(PlayState &ps);
-// The car as at launch: where it started, at its first speed, in grip; the view and the
-// piston's swing are not the car's.
+// The car as at launch: where it started, at its first speed, in grip; the
+// view and the piston's swing are not the car's.
 void put_car_back(PlayState &ps);
 
 #endif
