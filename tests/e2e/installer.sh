@@ -49,7 +49,6 @@ print(v("DisplayName"), v("DisplayVersion"), "yes" if v("DisplayIcon").endswith(
 # first picture. How long Wine takes depends on how busy the machine is, so
 # the installed game's first picture with the default driver is timed
 # against its first picture with SDL's dummy driver: no more than 4 s later.
-window() { window=$(xdotool search --onlyvisible --name '^vorkkeli' | tail -n 1) && [ -n "$window" ]; }
 lit() { local box && box=$(import -window root -depth 8 png:- 2>/dev/null | convert - -format '%@' info: 2>/dev/null) &&
   [[ $box != 0x0* ]]; }
 first_picture() { # env(1) arguments: ms from the window to its first picture, then Escape; sets status

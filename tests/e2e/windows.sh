@@ -19,7 +19,6 @@ for name in grip engine marks; do
 done
 
 start_x 1280 720
-window() { window=$(xdotool search --onlyvisible --name '^vorkkeli' | tail -n 1) && [ -n "$window" ]; }
 play() { # how it ends (Escape or close), what to spoil first: runs the game from $work
   rm -rf "$work/run" && cp -r "$game_dir" "$work/run" && (cd "$work/run" && eval "$2")
   (cd "$work" && exec "${orphan_proof[@]}" wine "$work/run/vorkkeli.exe") &

@@ -11,3 +11,5 @@ zip=$(ls "$WINDOWS"/vorkkeli-*-windows-x64.zip 2>/dev/null) ||
 unzip -q "$zip" -d "$work"
 game_dir=$(echo "$work"/vorkkeli-*-windows-x64)
 cp "$WINDOWS/build/vorkkeli-replay.exe" "$game_dir/"
+# Sets window to the game's window once Wine has mapped it.
+window() { window=$(xdotool search --onlyvisible --name '^vorkkeli' | tail -n 1) && [ -n "$window" ]; }
