@@ -20,8 +20,10 @@ for row in "no vsync|0" "50 Hz|50"; do
   report=$(cat "$work/err")
   field() { [[ $report =~ $1=([0-9.]+) ]] && echo "${BASH_REMATCH[1]}" || echo "no $1 in the report"; }
   check "$display: the key state read after the drain, every frame" 0 "$(field early_reads)"
-  check "$display: no more steps than 1/60 s slots of the game's clock" yes \
-    "$(python3 -c 'import sys; n, s = sys.argv[1:]; print("yes" if int(n) - 1 <= float(s) * 60 + 1 else f"{n} steps in {s} s")' \
+  # Counted from the first step, which may itself come late: the tics due
+  # meanwhile are caught up, at most a stall's worth (0.2 s, 12 tics).
+  check "$display: no more steps than 1/60 s slots of the game's clock, and a stall's catching up" yes \
+    "$(python3 -c 'import sys; n, s = sys.argv[1:]; print("yes" if int(n) - 1 <= float(s) * 60 + 13 else f"{n} steps in {s} s")' \
       "$(field step_count)" "$(field seconds)")"
   most=$(field most_unshown)
   check "$display: never more than six steps in a row unshown" yes "$([[ $most =~ ^[0-6]$ ]] && echo yes || echo "$most")"
