@@ -1,6 +1,6 @@
 // The display's checks on Windows: there is always a desktop to open the
 // window on (a failed video mode is reported by start-up), and none goes away.
-#include "i_system.h"
+#include "i_video.h"
 
 int i_check_display()
 {

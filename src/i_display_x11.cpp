@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "i_system.h"
+#include "i_video.h"
 
 static bool video_driver_is(const char *name)
 {

@@ -3,7 +3,8 @@
 // window), and the key and mouse state, gathered into the frame's TicCmd.
 #include <cstring>
 
-#include "i_system.h"
+#include "i_input.h"
+#include "i_video.h"
 
 // Where the pointer could not be put straight ahead, it reads as this until
 // it first moves (-1: as it is).

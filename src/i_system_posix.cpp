@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "i_system.h"
+#include "i_timer.h"
 #include "schedule.h"
 
 // The frame pacing keeps the game's rate; waiting for the display's refresh

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "i_system.h"
+#include "i_timer.h"
 #include "schedule.h"
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION

@@ -1,7 +1,9 @@
 // The frame loop: a tic per refresh of a 60 Hz display or per slot of the
 // 60-a-second schedule, each from its own input gathered at the platform
 // edge, and a picture drawn and shown only for the tics the pacer shows.
-#include "i_system.h"
+#include "i_input.h"
+#include "i_timer.h"
+#include "i_video.h"
 #include "pacer.h"
 
 // Every rate in the game is per tic, so a tic runs every 1/60 s, or once per

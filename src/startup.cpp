@@ -1,17 +1,15 @@
 // Start-up and shutdown of the whole program: the initial play state, SDL,
-// the window, the assets, and releasing them. The game, tools and tests share it.
-#include <SDL_image.h>
-
+// the display surface asked of the platform, the assets, and releasing them.
+// The game, tools and tests share it.
 #include <cstdio>
 #include <cstring>
-#include <vector>
 
 #include "driving_view.h"
 #include "i_system.h"
+#include "i_video.h"
 #include "images.h"
 #include "sound.h"
 #include "track.h"
-#include "window_icon.h"
 
 SDL_Surface *screen = NULL;
 
@@ -39,60 +37,16 @@ void init_play_state(PlayState &ps)
     ps.sound_chunk = NULL;
 }
 
-// The car as the window's icon, set before the video mode as SDL 1.2 wants
-// it: 32 x 32, with a mask (a bit a pixel, rows whole bytes) of its opaque
-// pixels. A picture that does not load leaves SDL's own icon.
-static void set_window_icon()
-{
-    SDL_Surface *icon = IMG_Load_RW(SDL_RWFromConstMem(WINDOW_ICON_PNG, sizeof WINDOW_ICON_PNG), 1);
-    if (icon == NULL || icon->format->BytesPerPixel != 4) {
-        SDL_FreeSurface(icon);
-        return;
-    }
-    int row_bytes = (icon->w + 7) / 8;
-    std::vector<Uint8> mask(row_bytes * icon->h);
-    SDL_LockSurface(icon);
-    for (int y = 0; y < icon->h; y++)
-        for (int x = 0; x < icon->w; x++) {
-            Uint32 pixel = ((Uint32 *)((Uint8 *)icon->pixels + y * icon->pitch))[x];
-            Uint8 r, g, b, a;
-            SDL_GetRGBA(pixel, icon->format, &r, &g, &b, &a);
-            if (a >= 128)
-                mask[y * row_bytes + x / 8] |= (Uint8)(0x80 >> (x % 8));
-        }
-    SDL_UnlockSurface(icon);
-    SDL_WM_SetIcon(icon, mask.data());
-    SDL_FreeSurface(icon);
-}
-
-// The title, the icon and the full-screen mode; 0 with screen set, or 1 with
-// the reason printed and SDL shut down.
-static int open_window(const PlayState &ps)
-{
-    SDL_WM_SetCaption("vorkkeli v. ~0,001 ^-^", NULL);
-    set_window_icon();
-    screen = SDL_SetVideoMode(ps.screen_width, ps.screen_height, 32,
-                              SDL_FULLSCREEN | SDL_DOUBLEBUF | SDL_HWSURFACE);
-    if (screen == NULL) { // every frame would draw on nothing
-        fprintf(stderr, "Näyttötilaa ei saatu avattua: %s\n", SDL_GetError());
-        SDL_Quit();
-        return 1;
-    }
-    if (i_display_ready(ps) != 0) {
-        screen = NULL; // SDL_Quit releases the display surface
-        SDL_Quit();
-        return 1;
-    }
-    return 0;
-}
-
 int start_up(PlayState &ps)
 {
     i_init_system();
     SDL_Init(SDL_INIT_VIDEO);
     init_play_state(ps);
-    if (open_window(ps) != 0)
+    screen = i_open_screen("vorkkeli v. ~0,001 ^-^", ps.screen_width, ps.screen_height);
+    if (screen == NULL) { // every frame would draw on nothing
+        SDL_Quit();
         return 1;
+    }
     load_images();
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO) < 0) {
         fprintf(stderr, "SDL:n alustus ei onnistunut: %s", SDL_GetError());

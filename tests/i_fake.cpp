@@ -4,7 +4,10 @@
 // of any refresh period, present cost, wake-up jitter or queue of pictures.
 #include <algorithm>
 
+#include "i_input.h"
 #include "i_system.h"
+#include "i_timer.h"
+#include "i_video.h"
 #include "support.h"
 
 FakeMachine machine;
@@ -56,9 +59,10 @@ void i_wait_until_ns(long long when_ns)
     machine.now_ns = std::max(machine.now_ns, when_ns) + (machine.steps == machine.stall_step ? machine.stall_ns : 0);
 }
 
-int i_display_ready(const PlayState &)
+// The surface as the game asks for it, on SDL's dummy driver.
+SDL_Surface *i_open_screen(const char *, int width, int height)
 {
-    return 0;
+    return SDL_SetVideoMode(width, height, 32, SDL_FULLSCREEN | SDL_DOUBLEBUF | SDL_HWSURFACE);
 }
 
 bool i_gather_tic(TicCmd &cmd)

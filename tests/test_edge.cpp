@@ -4,7 +4,7 @@
 // ahead at launch are checked on a real X server, tests/e2e/game.sh.)
 #include <utility>
 
-#include "i_system.h"
+#include "i_input.h"
 #include "support.h"
 
 typedef DummySdl Edge;

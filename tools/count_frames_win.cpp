@@ -8,7 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "i_system.h"
+#include "i_timer.h"
+#include "vorkkeli.h"
 
 static long long steps, flips, first_ns, last_ns, first_cpu_ns, last_cpu_ns;
 

@@ -28,7 +28,8 @@
 #include <deque>
 #include <vector>
 
-#include "i_system.h" // the game's own clock and sleep (i_system_posix.cpp is built in)
+#include "i_timer.h" // the game's own clock and sleep (i_system_posix.cpp is built in)
+#include "vorkkeli.h"
 
 static const long long start_ns = i_now_ns(); // the refreshes count from here
 static long long first_step_ns, last_step_ns, steps, flips, first_cpu_ns, last_cpu_ns, flip_cpu_ns;

@@ -10,7 +10,10 @@
 #include <sstream>
 #include <string>
 
+#include "i_input.h"
 #include "i_system.h"
+#include "i_timer.h"
+#include "i_video.h"
 #include "png_shot.h"
 
 static const char USAGE[] = "usage: vorkkeli-replay [--shot FRAME:FILE.png]... < script\n";
@@ -109,9 +112,13 @@ void i_wait_until_ns(long long when_ns)
     now_ns = when_ns > now_ns ? when_ns : now_ns;
 }
 
-int i_display_ready(const PlayState &)
+// The surface as the game asks for it, on SDL's dummy driver.
+SDL_Surface *i_open_screen(const char *, int width, int height)
 {
-    return 0;
+    SDL_Surface *surface = SDL_SetVideoMode(width, height, 32, SDL_FULLSCREEN | SDL_DOUBLEBUF | SDL_HWSURFACE);
+    if (surface == NULL)
+        fprintf(stderr, "Näyttötilaa ei saatu avattua: %s\n", SDL_GetError());
+    return surface;
 }
 
 // A malformed line ends the input, and the run, with status 2.

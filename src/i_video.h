@@ -1,0 +1,20 @@
+// The platform edge, the display: the game's surface opened the platform's
+// way, each frame's picture shown or left, and the display's own checks.
+#ifndef I_VIDEO_H
+#define I_VIDEO_H
+
+#include "vorkkeli.h"
+
+// i_video*.cpp: the window (full screen on a desktop, the page's canvas in a
+// browser) with its title, and a display surface of width x height; null
+// with the reason printed (SDL is still up), or when the display's checks
+// fail. The pointer is put straight ahead.
+SDL_Surface *i_open_screen(const char *title, int width, int height);
+// Each frame's picture: shown, or left unshown when it came too late.
+void i_finish_frame(const PlayState &ps, bool shown);
+// Alt+Enter: full screen to a window, or back (where the platform has both).
+void i_switch_window();
+// i_display_*.cpp: no display at all, one that would not open, one that goes away.
+int i_check_display();
+
+#endif
