@@ -10,39 +10,15 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 host=x86_64-w64-mingw32
-cache=${VORKKELI_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vorkkeli}
 compiler=$($host-gcc --version) # captured: a pipe from it would hide its failure
-key=$(printf '%s\n' "$compiler" | cat "$top/third_party/SHA256SUMS" "$0" "$top/cmake/mingw-w64.cmake" - |
-  sha256sum | cut -c1-16)
-prefix=$cache/windows-libs-$key
-if [ -f "$prefix/.complete" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-(cd "$top/third_party" && sha256sum --quiet -c SHA256SUMS) >&2 ||
-  { echo "third_party/: an archive does not match SHA256SUMS" >&2; exit 1; }
-mkdir -p "$cache"
+source "$top/scripts/libs-cache.sh"
+libs_start windows "$0" "$top/cmake/mingw-w64.cmake" <(printf '%s\n' "$compiler")
 # Built under a fixed name and the build folders mapped out of the objects
 # and the DLLs' time stamps left out, so any cache folder gives the same bytes.
-work=$(mktemp -d "$cache/build.XXXXXX")
-trap 'echo "The build failed; its folder and logs are kept in $work" >&2' EXIT
-out=$work/prefix
-mkdir -p "$out"
 export CFLAGS="-O2 -ffile-prefix-map=$work=/vorkkeli-libs" LDFLAGS="-Wl,--no-insert-timestamp"
 export SOURCE_DATE_EPOCH=0
 export PKG_CONFIG_LIBDIR=$out/lib/pkgconfig:/usr/$host/lib/pkgconfig PKG_CONFIG_PATH= # zlib is Debian's
 export PATH=$out/bin:$PATH # sdl-config of the cross-built SDL 1.2
-jobs=$(nproc)
-name=
-unpack() { name=$1; echo "Building $1 for Windows" >&2; tar -xzf "$top/third_party/$1.tar.gz" -C "$work"; cd "$work/$1"; }
-step() { # log name, command...: the command's output kept in $work/NAME-LOG.log
-  local log=$work/$name-$1.log
-  "${@:2}" >"$log" 2>&1 && return
-  echo "$name: $1 failed; the end of $log:" >&2
-  tail -n 30 "$log" >&2
-  exit 1
-}
 autotools() { # configure options...
   step configure ./configure --host=$host --prefix="$out" "$@"
   step make make -j "$jobs"
@@ -54,15 +30,14 @@ cmake_build() { # cmake options...
   step make cmake --build build -j "$jobs"
   step install cmake --install build
 }
-fail() { echo "$*; the logs are in $work" >&2; exit 1; }
 
-unpack libpng-1.6.58
+unpack libpng-1.6.58 Windows
 autotools --disable-tests --disable-tools --enable-shared --disable-static
-unpack SDL2-2.32.10
+unpack SDL2-2.32.10 Windows
 cmake_build -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF
-unpack sdl12-compat-1.2.68
+unpack sdl12-compat-1.2.68 Windows
 cmake_build -DSDL12TESTS=OFF -DSDL2_INCLUDE_DIR="$out/include/SDL2"
-unpack SDL_image-1.2.12
+unpack SDL_image-1.2.12 Windows
 # Without libpng found, SDL_image builds all the same and loads no PNG: it is
 # handed libpng's flags, and both its configure's word and the DLL's imports
 # are checked.
@@ -73,10 +48,10 @@ configured=$(cat "$work/$name-configure.log")
 [[ $configured != *"PNG image loading disabled"* ]] || fail "SDL_image's configure found no libpng"
 imports=$($host-objdump -p "$out/bin/SDL_image.dll")
 [[ $imports == *"DLL Name: libpng16"* ]] || fail "SDL_image was built without PNG support"
-unpack SDL_mixer-1.2.12
+unpack SDL_mixer-1.2.12 Windows
 autotools --disable-static --disable-music-cmd --disable-music-mod --disable-music-midi --disable-music-ogg \
   --disable-music-flac --disable-music-mp3 --disable-music-mp3-mad-gpl --disable-smpegtest
-unpack SDL_gfx-2.0.27
+unpack SDL_gfx-2.0.27 Windows
 autotools --disable-static --disable-mmx
 
 # The build's own prefix written into the libraries' pkg-config, libtool and
@@ -85,7 +60,4 @@ mapfile -t written < <(grep -rlF "$out" "$out/lib" "$out/bin")
 for file in "${written[@]}"; do
   case "$file" in *.dll | *.a) ;; *) sed -i "s|$out|$prefix|g" "$file" ;; esac
 done
-rm -rf "$prefix" && mv "$out" "$prefix" && touch "$prefix/.complete"
-trap - EXIT
-rm -rf "$work"
-echo "$prefix"
+libs_done
