@@ -60,21 +60,7 @@ licence libpng-1.6.58 LICENSE libpng
 cp /usr/share/doc/libz-mingw-w64/copyright "$stage/licences/zlib.txt"
 # Windows' own line ends in what a player reads.
 sed -i 's/$/\r/' "$stage/README.txt" "$stage/LICENSE.txt"
-python3 - "$stage" "$dir/$name.zip" "$epoch" <<'PY'
-import os, sys, time, zipfile
-stage, out, epoch = sys.argv[1], sys.argv[2], max(int(sys.argv[3]), 315532800)
-stamp = time.gmtime(epoch)[:6]
-root = os.path.dirname(stage)
-paths = sorted(os.path.join(d, f) for d, _, fs in os.walk(stage) for f in fs)
-with zipfile.ZipFile(out + ".tmp", "w", zipfile.ZIP_DEFLATED, compresslevel=9) as z:
-    for path in paths:
-        info = zipfile.ZipInfo(os.path.relpath(path, root).replace(os.sep, "/"), stamp)
-        info.create_system, info.external_attr = 0, 0
-        info.compress_type = zipfile.ZIP_DEFLATED
-        with open(path, "rb") as f:
-            z.writestr(info, f.read())
-os.replace(out + ".tmp", out)
-PY
+python3 "$top/packaging/pack-zip.py" "$stage" "$dir/$name.zip" "$epoch"
 
 # The installer, from the same files: what it installs and what its
 # uninstaller removes, listed from the folder.

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds vorkkeli for the browser: the libraries (once, cached; see
+# build-web-libs.sh), then the page and the replay tool for node into
+# build-web/build, or FOLDER/build, and packs the folder a web host serves,
+# vorkkeli-VERSION-web.zip: index.html, the game's .js, .wasm and .data (its
+# pictures and sound), and the licences. Prints the zip's path. Two builds of
+# one commit in different folders give the same bytes.
+# usage: scripts/build-web.sh [BUILD_FOLDER]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+dir=$(mkdir -p "${1:-$top/build-web}" && cd "${1:-$top/build-web}" && pwd)
+export NODE_PATH=${NODE_PATH:-/usr/share/nodejs} # emcc's own JavaScript needs acorn from there
+prefix=$("$top/scripts/build-web-libs.sh")
+export PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig PKG_CONFIG_PATH=
+echo "Building $dir/ for the browser" >&2
+# pkg-config's answers are kept in CMake's cache: new libraries, a new folder.
+[ "$(cat "$dir/build/libraries" 2>/dev/null)" == "$prefix" ] || rm -rf "$dir/build"
+cmake -S "$top" -B "$dir/build" -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+  -DCMAKE_BUILD_TYPE=Release >"$dir/cmake.log" 2>&1 || { cat "$dir/cmake.log" >&2; exit 1; }
+echo "$prefix" >"$dir/build/libraries"
+cmake --build "$dir/build" -j "$(nproc)" >"$dir/build.log" 2>&1 ||
+  { tail -n 40 "$dir/build.log" >&2; echo "The whole log: $dir/build.log" >&2; exit 1; }
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/build/CMakeCache.txt")
+name=vorkkeli-$version-web
+stage=$dir/$name
+rm -rf "$stage" && mkdir -p "$stage"
+cp "$dir/build/index.html" "$dir"/build/vorkkeli.{js,wasm,data} "$stage/"
+cp "$top/desktop/icon-32.png" "$stage/icon.png"
+# Emscripten names the preloaded files' package by a random UUID (a key for a
+# cache the page does not use): named by their hash instead, the same bytes
+# from every build.
+hash=$(sha256sum "$stage/vorkkeli.data")
+uuid=${hash:0:8}-${hash:8:4}-${hash:12:4}-${hash:16:4}-${hash:20:12}
+sed -i "s/\"package_uuid\":\"[0-9a-f-]*\"/\"package_uuid\":\"$uuid\"/" "$stage/vorkkeli.js"
+cp "$top/LICENSE" "$stage/LICENSE.txt"
+"$top/packaging/licences.sh" "$stage"
+tar -xzOf "$top/third_party/zlib-1.3.1.tar.gz" zlib-1.3.1/LICENSE >"$stage/licences/zlib.txt"
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct 2>/dev/null || echo 0)}
+python3 "$top/packaging/pack-zip.py" "$stage" "$dir/$name.zip" "$epoch"
+echo "$dir/$name.zip"

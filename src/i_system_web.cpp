@@ -1,0 +1,24 @@
+// The game's system edge in a browser: the page's monotonic clock, and a
+// sleep that gives the page its turn (the loop runs under Asyncify).
+#include <emscripten.h>
+
+#include "i_system.h"
+#include "i_timer.h"
+#include "schedule.h"
+
+// The browser paces the pictures to its own refresh (i_video_web.cpp); SDL
+// is not asked to wait for it.
+void i_init_system() {}
+
+long long i_now_ns()
+{
+    return (long long)(emscripten_get_now() * 1e6); // performance.now(), in ms
+}
+
+// The page's timers wake a millisecond at a time and may wake early; the
+// game's loop is never woken before its moment.
+void i_wait_until_ns(long long when_ns)
+{
+    for (long long left = when_ns - i_now_ns(); left > 0; left = when_ns - i_now_ns())
+        emscripten_sleep((unsigned)((left + 999999) / 1000000));
+}
