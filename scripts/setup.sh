@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game (`play`), its headless demo (`demo`),
-# its Debian package (`package`), the test suite (`test`) or the measuring
-# tools (`measure`) need, when any is missing. The one list of the project's
-# packages.
+# its Debian package (`package`), its page (`web`), the test suite (`test`)
+# or the measuring tools (`measure`) need, when any is missing. The one list
+# of the project's packages.
 set -euo pipefail
 
 play_packages=(
@@ -15,6 +15,9 @@ demo_packages=("${play_packages[@]}" imagemagick)
 # The Debian package: dpkg-shlibdeps works out its dependencies, and CPack
 # finds the executables with file.
 package_packages=("${play_packages[@]}" dpkg-dev file)
+# The page: Emscripten and node build it (and run its replay), Chromium plays
+# it headless in the tests.
+web_packages=(cmake pkg-config patch emscripten nodejs chromium python3)
 # Tests add GoogleTest, Google Benchmark (the benchmark is built with them), a
 # private X server with window managers (SDL goes full screen through one;
 # openbox lets a window be smaller than the screen)
@@ -23,12 +26,13 @@ package_packages=("${play_packages[@]}" dpkg-dev file)
 # desktop entry's validator, lintian and AppStream's.
 # A Wayland compositor (weston) for the game's launch under one; the cross
 # compiler, zlib, NSIS and Wine for the Windows zip and installer, and
-# icoutils to read the exe's resources back.
+# icoutils to read the exe's resources back; the browser build's packages.
 test_packages=(
   "${package_packages[@]}"
   libgtest-dev libbenchmark-dev xvfb xdotool x11-utils matchbox-window-manager openbox weston imagemagick sox python3
   desktop-file-utils lintian appstream
   g++-mingw-w64-x86-64 libz-mingw-w64-dev nsis wine wine64 unzip python3-xlib icoutils
+  "${web_packages[@]}"
 )
 measure_packages=("${test_packages[@]}" valgrind time)
 
@@ -36,9 +40,10 @@ case "${1:-}" in
   play) wanted=("${play_packages[@]}") ;;
   demo) wanted=("${demo_packages[@]}") ;;
   package) wanted=("${package_packages[@]}") ;;
+  web) wanted=("${web_packages[@]}") ;;
   test) wanted=("${test_packages[@]}") ;;
   measure) wanted=("${measure_packages[@]}") ;;
-  *) echo "usage: scripts/setup.sh play|demo|package|test|measure" >&2; exit 2 ;;
+  *) echo "usage: scripts/setup.sh play|demo|package|web|test|measure" >&2; exit 2 ;;
 esac
 
 if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then

@@ -3,7 +3,9 @@
 # views, F3 in each) or the game, and checks the exit status and standard
 # error byte for byte. With WINDOWS set (the folder of the Windows build),
 # the same under Wine, the message read from stderr.txt beside the program;
-# the cases that need an X or Wayland display do not apply there. F3 is held
+# the cases that need an X or Wayland display do not apply there. With
+# WEB_REPLAY set (the replay built for the browser's engine, run by node),
+# the replay's cases with it. F3 is held
 # over frames 2 and 3 and again in 5: every frame it is held starts the
 # jingle anew, so a missing jingle is reported three times.
 source "$(dirname "$0")/lib.sh"
@@ -28,6 +30,10 @@ export SDL_VIDEODRIVER=dummy
 while IFS='|' read -r program environment spoil status expected; do
   program=$(echo $program) environment=$(echo $environment) spoil=$(echo $spoil) expected=${expected# }
   [ "$program" == game ] && binary=$VORKKELI || binary=$VORKKELI_REPLAY
+  if [ -n "${WEB_REPLAY:-}" ]; then # the page is no program to run here
+    [ "$program" == game ] && continue
+    binary=$WEB_REPLAY
+  fi
   runner=() stdout=$work/stdout stderr=$work/stderr
   if [ -n "${WINDOWS:-}" ]; then # the game's folder holds its files, and its output
     [[ $environment == *DISPLAY* || $environment == *-u\ SDL_VIDEODRIVER* ]] && continue

@@ -1,0 +1,71 @@
+# The page as a player gets it: the zip unpacked and served from 127.0.0.1,
+# played in headless Chromium by web_player.py; its pictures judged against
+# the replay's: with no input, the picture after 10 seconds is the replay's
+# frame 600 of an idle drive, pixel for pixel; F2 shows one of the replay's
+# engine-view frames; two moves right and Up held leave the car where a
+# replay of full right steering and some tics of throttle leaves it; Escape
+# ends the game and the page says so; the page asks for nothing but its own
+# files; a second build elsewhere gives the same zip. WEB is the folder
+# scripts/build-web.sh built in.
+source "$(dirname "$0")/lib.sh"
+mkdir -p "$work/site" "$work/seen"
+zips=("$WEB"/vorkkeli-*-web.zip)
+unzip -q "${zips[0]}" -d "$work/site"
+site=("$work"/site/vorkkeli-*-web)
+"${orphan_proof[@]}" python3 -u -m http.server 0 --bind 127.0.0.1 --directory "${site[0]}" \
+  >"$work/server.log" 2>&1 &
+pids+=($!)
+wait_for 30 grep -qs ' port [0-9]' "$work/server.log"
+served=$(cat "$work/server.log")
+[[ $served =~ port\ ([0-9]+) ]] && port=${BASH_REMATCH[1]}
+origin=http://127.0.0.1:$port
+
+status=0
+python3 "$TESTS/e2e/web_player.py" "$origin/index.html" "$work/seen" >"$work/player.log" 2>&1 || status=$?
+check "the page played through" "0 " "$status $(cat "$work/player.log")"
+echo "pictures a second in headless Chromium: $(cat "$work/seen/pictures.txt" 2>/dev/null)"
+
+replay() { # shots..., the script on stdin: the replay built for the browser's engine
+  local args=() shot
+  for shot in "$@"; do args+=(--shot "$shot"); done
+  (cd "$ASSETS" && SDL_VIDEODRIVER=dummy "$WEB_REPLAY" "${args[@]}" >/dev/null)
+}
+signature() { identify -format '%#\n' "$@"; } # a hash of the pixels alone
+idle() { for _ in $(seq "$1"); do echo '320 0 -'; done; }
+
+idle 600 | replay "600:$work/idle.png"
+check "no input for 10 s: the replay's frame 600, pixel for pixel" 0 \
+  "$(compare -metric AE "$work/idle.png" "$work/seen/idle.png" null: 2>&1)"
+
+# The piston swings on a period of about 250 tics: any frame of it.
+shots=()
+for frame in $(seq 601 900); do shots+=("$frame:$work/engine-$frame.png"); done
+{ idle 600 && echo '320 0 283' && idle 299; } | replay "${shots[@]}"
+engine=$(signature "$work"/engine-*.png)
+seen=$(signature "$work/seen/engine.png")
+[[ $'\n'$engine$'\n' == *$'\n'$seen$'\n'* ]] && found=yes || found=no
+check "F2: a frame of the replay's engine view, pixel for pixel" yes "$found"
+
+# The throttle's tics depend on the page's timing; the picture once the car
+# has stopped depends on nothing else. The native replay searches them.
+seen=$(signature "$work/seen/steered.png") found=no
+for tics in $(seq 1 60); do
+  { idle 700 && for _ in $(seq "$tics"); do echo '600 0 273'; done &&
+    for _ in $(seq 600); do echo '600 0 -'; done; } >"$work/steer.txt"
+  end=$((700 + tics + 600))
+  (cd "$ASSETS" && SDL_VIDEODRIVER=dummy "$VORKKELI_REPLAY" --shot "$end:$work/steered.png" <"$work/steer.txt" >/dev/null)
+  [ "$(signature "$work/steered.png")" == "$seen" ] && found="yes" && break
+done
+check "two moves right, Up held: the car where full right steering leaves it" yes "$found"
+
+check "Escape: the page says the game ended" "The game has ended. Reload the page to play again." \
+  "$(cat "$work/seen/ended.txt" 2>/dev/null)"
+mapfile -t asked <"$work/seen/requests.txt"
+others=()
+for url in "${asked[@]}"; do [[ $url == "$origin/"* ]] || others+=("$url"); done
+check "the page asks for its own files only" "" "${others[*]}"
+
+# Built again in another folder: the same zip, byte for byte.
+again=$("$TESTS/../scripts/build-web.sh" "$work/again" 2>"$work/again.log") || cat "$work/again.log" >&2
+check "built again elsewhere: the same zip" "" "$(cmp "${zips[0]}" "$again" 2>&1)"
+finish
