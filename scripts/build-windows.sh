@@ -26,7 +26,7 @@ cmake --build "$dir/build" -j "$(nproc)" >"$dir/build.log" 2>&1 || { tail -n 40 
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/build/CMakeCache.txt")
 name=vorkkeli-$version-windows-x64
 stage=$dir/$name
-rm -rf "$stage" && mkdir -p "$stage/licences"
+rm -rf "$stage" && mkdir -p "$stage"
 cp "$dir/build/vorkkeli.exe" "$prefix"/bin/{SDL,SDL2,SDL_image,SDL_mixer,libSDL_gfx-15,libpng16-16}.dll \
   "/usr/$host/lib/zlib1.dll" "$top"/assets/* "$stage/"
 # Same bytes from any folder: strip stamps the time of the last commit,
@@ -50,13 +50,7 @@ text = open(template, encoding="utf-8").read()
 print(text.replace("@VERSION@", version).replace("@CONTROLS@", controls)
       .replace("@MESSAGES@", "\n\n".join(entries)), end="")
 PY
-licence() { tar -xzOf "$top/third_party/$1.tar.gz" "$1/$2" >"$stage/licences/$3.txt"; }
-licence SDL2-2.32.10 LICENSE.txt SDL2
-licence sdl12-compat-1.2.68 LICENSE.txt sdl12-compat
-licence SDL_image-1.2.12 COPYING SDL_image
-licence SDL_mixer-1.2.12 COPYING SDL_mixer
-licence SDL_gfx-2.0.27 LICENSE SDL_gfx
-licence libpng-1.6.58 LICENSE libpng
+"$top/packaging/licences.sh" "$stage"
 cp /usr/share/doc/libz-mingw-w64/copyright "$stage/licences/zlib.txt"
 # Windows' own line ends in what a player reads.
 sed -i 's/$/\r/' "$stage/README.txt" "$stage/LICENSE.txt"

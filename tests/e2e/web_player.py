@@ -2,7 +2,8 @@
 """Plays the game's page in headless Chromium as a player would, through the
 DevTools protocol on a pipe, and leaves what it saw in a folder for
 tests/e2e/web.sh to judge: idle.png (10 s with no input), engine.png (after
-F2), steered.png (the picture settled after two moves right and Up held),
+F2) and engine-later.png (about 2 s later; engine-seconds.txt says how
+much), steered.png (the picture settled after two moves right and Up held),
 ended.txt (the page's line after Escape), requests.txt (every URL asked for)
 and pictures.txt (pictures a second the game handed the page).
 usage: web_player.py URL FOLDER"""
@@ -126,12 +127,17 @@ with open(os.path.join(folder, "pictures.txt"), "w") as f:
 key("F2", 113)
 time.sleep(1)
 screenshot("engine.png")
+shown = time.monotonic()
+time.sleep(2)
+screenshot("engine-later.png")
+with open(os.path.join(folder, "engine-seconds.txt"), "w") as f:
+    f.write(f"{time.monotonic() - shown:.3f}\n")
 key("F1", 112)
 # Two moves, as a hand makes: the first may only say where the pointer came in.
 for x in (590, 600):
     send("Input.dispatchMouseEvent", type="mouseMoved", x=x, y=240)
     time.sleep(0.2)
-key("ArrowUp", 38, held=0.25)
+key("ArrowUp", 38, held=0.15)
 settled("steered.png")
 
 key("Escape", 27)
