@@ -9,6 +9,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 dir=$(mkdir -p "${1:-$top/build-web}" && cd "${1:-$top/build-web}" && pwd)
+"$top/scripts/setup.sh" web >&2
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs} # emcc's own JavaScript needs acorn from there
 prefix=$("$top/scripts/build-web-libs.sh")
 export PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig PKG_CONFIG_PATH=

@@ -11,6 +11,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 dir=$(mkdir -p "${1:-$top/build-windows}" && cd "${1:-$top/build-windows}" && pwd)
 host=x86_64-w64-mingw32
+"$top/scripts/setup.sh" windows >&2
 prefix=$("$top/scripts/build-windows-libs.sh")
 export PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig:/usr/$host/lib/pkgconfig PKG_CONFIG_PATH=
 echo "Building $dir/ for Windows" >&2

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game (`play`), its headless demo (`demo`),
-# its Debian package (`package`), its page (`web`), the test suite (`test`)
-# or the measuring tools (`measure`) need, when any is missing. The one list
-# of the project's packages.
+# its Debian package (`package`), its page (`web`), its Windows build
+# (`windows`), the test suite (`test`) or the measuring tools (`measure`)
+# need, when any is missing. The one list of the project's packages.
 set -euo pipefail
 
 play_packages=(
@@ -18,21 +18,22 @@ package_packages=("${play_packages[@]}" dpkg-dev file)
 # The page: Emscripten and node build it (and run its replay), Chromium plays
 # it headless in the tests.
 web_packages=(cmake pkg-config patch emscripten nodejs chromium python3)
+# The Windows zip and installer: the cross compiler, zlib, NSIS.
+windows_packages=(cmake pkg-config make g++-mingw-w64-x86-64 libz-mingw-w64-dev nsis python3)
 # Tests add GoogleTest, Google Benchmark (the benchmark is built with them), a
 # private X server with window managers (SDL goes full screen through one;
 # openbox lets a window be smaller than the screen)
 # and the means to drive and read it, the tools that make and compare
 # pictures and sound, and the checks a distribution runs on the package: the
 # desktop entry's validator, lintian and AppStream's.
-# A Wayland compositor (weston) for the game's launch under one; the cross
-# compiler, zlib, NSIS and Wine for the Windows zip and installer, and
-# icoutils to read the exe's resources back; the browser build's packages.
+# A Wayland compositor (weston) for the game's launch under one; Wine for
+# the Windows zip and installer, and icoutils to read the exe's resources
+# back; the Windows and the browser builds' packages.
 test_packages=(
   "${package_packages[@]}"
   libgtest-dev libbenchmark-dev xvfb xdotool x11-utils matchbox-window-manager openbox weston imagemagick sox python3
   desktop-file-utils lintian appstream
-  g++-mingw-w64-x86-64 libz-mingw-w64-dev nsis wine wine64 unzip python3-xlib icoutils
-  "${web_packages[@]}"
+  wine wine64 unzip python3-xlib icoutils "${windows_packages[@]}" "${web_packages[@]}"
 )
 measure_packages=("${test_packages[@]}" valgrind time)
 
@@ -41,9 +42,10 @@ case "${1:-}" in
   demo) wanted=("${demo_packages[@]}") ;;
   package) wanted=("${package_packages[@]}") ;;
   web) wanted=("${web_packages[@]}") ;;
+  windows) wanted=("${windows_packages[@]}") ;;
   test) wanted=("${test_packages[@]}") ;;
   measure) wanted=("${measure_packages[@]}") ;;
-  *) echo "usage: scripts/setup.sh play|demo|package|web|test|measure" >&2; exit 2 ;;
+  *) echo "usage: scripts/setup.sh play|demo|package|web|windows|test|measure" >&2; exit 2 ;;
 esac
 
 if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then

@@ -20,7 +20,8 @@ The faults go into a copy of the tree (build-faults/tree), never into the
 tree itself, so work can go on beside a run. For each fault this builds
 build-faults/normal (and build-faults/asan when the normal build's tests all
 pass), runs ctest, restores the file, and prints one line: ID, caught or
-MISSED, and the tests that failed."""
+MISSED, and the tests that failed. The page (build-faults/web) is built
+once, and again for each fault in a file with "web" in its name."""
 import os
 import re
 import shutil
@@ -31,7 +32,8 @@ import time
 SOURCE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 WORK = os.path.join(SOURCE, "build-faults")
 TOP = os.path.join(WORK, "tree")
-BUILDS = [(os.path.join(WORK, "normal"), []),
+WEB = os.path.join(WORK, "web")
+BUILDS = [(os.path.join(WORK, "normal"), ["-DVORKKELI_WEB=" + WEB]),
           (os.path.join(WORK, "asan"), ["-DVORKKELI_SANITIZE=ON", "-DCMAKE_BUILD_TYPE=Debug"])]
 
 
@@ -57,9 +59,13 @@ def run(cmd, **kw):
     return subprocess.run(cmd, cwd=TOP, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, **kw)
 
 
-def suite_failures(tests):
-    """Builds both builds as needed and returns the names of failing tests
+def suite_failures(tests, web):
+    """Builds both builds as needed (and the page, when web says the fault
+    is in it or it was never built) and returns the names of failing tests
     (empty when everything passes), or None when the fault does not build."""
+    if web or not os.path.exists(os.path.join(WEB, "build", "vorkkeli.js")):
+        if run([os.path.join(TOP, "scripts", "build-web.sh"), WEB]).returncode != 0:
+            return None
     for folder, options in BUILDS:
         if not os.path.exists(os.path.join(TOP, folder, "CMakeCache.txt")):
             run(["cmake", "-S", TOP, "-B", folder, "-DCMAKE_BUILD_TYPE=RelWithDebInfo", *options])
@@ -97,7 +103,7 @@ def main():
         start = time.time()
         try:
             open(path, "w", encoding="utf-8").write(original.replace(fault["old"], fault["new"]))
-            failed = suite_failures(tests)
+            failed = suite_failures(tests, "web" in fault["file"])
         finally:
             open(path, "w", encoding="utf-8").write(original)
         verdict = "NO BUILD" if failed is None else "caught" if failed else "MISSED"
