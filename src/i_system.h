@@ -5,7 +5,7 @@
 
 // i_system_*.cpp: SDL asked to wait for the display's refresh unless the
 // user has said otherwise; on Windows the game's own folder made the working
-// folder and the sound driver chosen.
+// folder and the sound driver chosen. (In the browser, nothing to do.)
 void i_init_system();
 
 #endif

@@ -14,7 +14,8 @@ SDL_Surface *i_open_screen(const char *title, int width, int height);
 void i_finish_frame(const PlayState &ps, bool shown);
 // Alt+Enter: full screen to a window, or back (where the platform has both).
 void i_switch_window();
-// i_display_*.cpp: no display at all, one that would not open, one that goes away.
+// i_display_*.cpp (in the browser, i_video_web.cpp): no display at all, one
+// that would not open, one that goes away.
 int i_check_display();
 
 #endif
