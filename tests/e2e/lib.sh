@@ -52,7 +52,10 @@ print(f"{w}x{h}", int((x - n("Absolute upper-left X", i) - (w - 640 * s) / 2) / 
 switches_window() { # [sizes]
   local before expected size x
   wait_for 30 eval '[[ $(window_and_x) == *" 320" ]]' || true # the game has put it straight ahead
-  xdotool mousemove --sync 700 300 # x 360 of the game's 640 through the letterbox
+  # x 360 of the game's 640 through the letterbox, reached in two moves as a
+  # hand makes them: where the launch's warp did not take (a busy machine),
+  # the pointer may rest there already, and the game unpins only on motion.
+  xdotool mousemove --sync 690 300 mousemove --sync 700 300
   read -r _ before <<<"$(window_and_x)"
   for expected in 640x480 1280x720; do
     xdotool key alt+Return
