@@ -16,6 +16,7 @@ export NODE_PATH=${NODE_PATH:-/usr/share/nodejs} # emcc's own JavaScript needs a
 compiler=$(emcc --version) # captured: a pipe from it would hide its failure
 source "$top/scripts/libs-cache.sh"
 libs_start web "$0" "$top"/third_party/web/*.patch <(printf '%s\n' "$compiler")
+patches=$top/third_party/web
 mkdir -p "$out/lib" "$out/include/SDL"
 # The build folders mapped out of the objects, so any cache folder gives the same bytes.
 flags=(-O2 "-ffile-prefix-map=$work=/vorkkeli-libs")

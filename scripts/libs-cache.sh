@@ -24,15 +24,17 @@ libs_start() {
   jobs=$(nproc)
   name=
 }
-# unpack ARCHIVE PLATFORM: into $work, patched by third_party/web/ARCHIVE.patch
-# for the browser, and made the working folder.
+# unpack ARCHIVE PLATFORM: into $work, patched by $patches/ARCHIVE.patch
+# where the build names a folder of patches and it holds one, and made the
+# working folder.
+patches=
 unpack() {
   name=$1
   echo "Building $1 for $2" >&2
   tar -xzf "$top/third_party/$1.tar.gz" -C "$work"
   cd "$work/$1"
-  if [ "$2" == "the browser" ] && [ -f "$top/third_party/web/$1.patch" ]; then
-    step patch patch -p1 -i "$top/third_party/web/$1.patch"
+  if [ -n "$patches" ] && [ -f "$patches/$1.patch" ]; then
+    step patch patch -p1 -i "$patches/$1.patch"
   fi
 }
 step() { # log name, command...: the command's output kept in $work/NAME-LOG.log

@@ -4,7 +4,6 @@
 
 #include "i_system.h"
 #include "i_timer.h"
-#include "schedule.h"
 
 // The browser paces the pictures to its own refresh (i_video_web.cpp); SDL
 // is not asked to wait for it.

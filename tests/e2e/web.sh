@@ -1,5 +1,5 @@
 # The page as a player gets it: the zip unpacked and served from 127.0.0.1,
-# played in headless Chromium by web_player.py; its pictures judged against
+# played in headless Chromium by tools/web_player.py; its pictures judged against
 # the replay's: with no input, the picture after 10 seconds is the replay's
 # frame 600 of an idle drive, pixel for pixel; F2 shows one of the replay's
 # engine-view frames; two moves right and Up held leave the car right of
@@ -21,7 +21,7 @@ served=$(cat "$work/server.log")
 origin=http://127.0.0.1:$port
 
 status=0
-python3 "$TESTS/e2e/web_player.py" "$origin/index.html" "$work/seen" >"$work/player.log" 2>&1 || status=$?
+python3 "$TESTS/../tools/web_player.py" "$origin/index.html" "$work/seen" >"$work/player.log" 2>&1 || status=$?
 check "the page played through" "0 " "$status $(cat "$work/player.log")"
 echo "pictures a second in headless Chromium: $(cat "$work/seen/pictures.txt" 2>/dev/null)"
 
