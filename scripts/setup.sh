@@ -53,11 +53,28 @@ if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
   exit 0
 fi
 echo "Checking the Debian packages for $1"
-missing=()
-for package in "${wanted[@]}"; do
-  status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-  [ "$status" = "install ok installed" ] || missing+=("$package")
-done
+# A package counts when it is installed for this machine's own architecture
+# (or for all): a cross build may leave the same package installed for a
+# second one, and dpkg-query then lists one status per architecture.
+native=$(dpkg --print-architecture)
+installed() { # package
+  local line
+  while read -r line; do
+    [ "$line" == "install ok installed $native" ] || [ "$line" == "install ok installed all" ] && return 0
+  done < <(dpkg-query -W -f='${Status} ${Architecture}\n' "$1" 2>/dev/null || true)
+  return 1
+}
+missing_packages() {
+  missing=()
+  for package in "${wanted[@]}"; do installed "$package" || missing+=("$package"); done
+}
+missing_packages
+[ ${#missing[@]} -eq 0 ] && exit 0
+# Two callers at once (tests run in parallel) take turns, and the second
+# finds the first one's work done instead of queueing on apt's own lock.
+exec 8>"${TMPDIR:-/tmp}/vorkkeli-setup.lock"
+flock 8
+missing_packages
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=()
