@@ -1,6 +1,7 @@
 // The display's checks on an X11 or Wayland desktop: no display at all, one
 // that would not open, and an X server that goes away mid-game.
 #include <X11/Xlib.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -74,7 +75,12 @@ int i_check_display()
         report_missing_display();
         return 1;
     }
-    if (video_driver_is("x11"))
+    if (video_driver_is("x11")) {
+        // A server that goes away while the game writes to it would end the
+        // process by SIGPIPE, silently; ignored, the write fails and Xlib
+        // calls the handler, which says so.
+        signal(SIGPIPE, SIG_IGN);
         XSetIOErrorHandler(display_lost);
+    }
     return 0;
 }
