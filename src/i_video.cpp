@@ -55,9 +55,13 @@ SDL_Surface *i_open_screen(const char *title, int width, int height)
 
 // Full screen becomes a 640 x 480 window and back. The title stays, and the
 // display surface is the same size, so nothing the game draws changes.
+// SDL 1.2 on SDL2 grabs the pointer for a full-screen mode and keeps the grab
+// through the switch; a window must let the pointer go to the desktop, so the
+// grab is asked off (full screen keeps it all the same).
 void i_switch_window()
 {
     SDL_WM_ToggleFullScreen(screen);
+    SDL_WM_GrabInput(SDL_GRAB_OFF);
 }
 
 void i_finish_frame(const PlayState &, bool shown)
