@@ -47,6 +47,7 @@ done <<'ROWS'
 320 0 27\n320 0 -\n|0 1 
 320 0 -\n320 0\n|2 1 vorkkeli-replay: line 2 is not "MOUSE_X BUTTONS KEYS": 320 0\n
 320 0 273,\n|2 0 vorkkeli-replay: line 1 is not "MOUSE_X BUTTONS KEYS": 320 0 273,\n
+\n# a comment\n320 0 -\n500 0 273 274\n|2 1 vorkkeli-replay: line 4 is not "MOUSE_X BUTTONS KEYS": 500 0 273 274\n
 ROWS
 # R puts the car back as at launch, on the frame it is held: a hard steer
 # at speed slides the car off the top of the screen, F2 shows the engine for
