@@ -10,7 +10,8 @@
 // use are reported between the first and the last step, with the key-state
 // reads that came before the event queue was drained (each a frame more of
 // delay), the most steps in a row left unshown, the steps counted and the
-// seconds between the first and the last (the game's own clock), and the median time from each frame's read of the keys to the
+// seconds between the first and the last (on the display's own clock, which
+// is not the game's), and the median time from each frame's read of the keys to the
 // refresh that shows it ("sampled"). FAKE_DISPLAY_STEPS=N sends the game the
 // close request (SIGTERM) after N steps; FAKE_DISPLAY_WORK_US adds that much
 // busy work to each step (at its read of the keys), as a slow machine's, and
@@ -28,10 +29,28 @@
 #include <deque>
 #include <vector>
 
-#include "i_timer.h" // the game's own clock and sleep (i_system_posix.cpp is built in)
+#include <cerrno>
+#include <ctime>
+
 #include "vorkkeli.h"
 
-static const long long start_ns = i_now_ns(); // the refreshes count from here
+// The display's own clock and sleep, not the game's: the game's clock is
+// among what is measured, and its rate is judged against this one.
+static long long clock_ns()
+{
+    timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000000000LL + now.tv_nsec;
+}
+
+static void sleep_until_ns(long long when_ns)
+{
+    timespec until = {(time_t)(when_ns / 1000000000LL), (long)(when_ns % 1000000000LL)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, NULL) == EINTR) {
+    }
+}
+
+static const long long start_ns = clock_ns(); // the refreshes count from here
 static long long first_step_ns, last_step_ns, steps, flips, first_cpu_ns, last_cpu_ns, flip_cpu_ns;
 static long long early_reads, read_ns, unflipped, most_unshown; // unflipped: steps since the last flip
 static std::vector<long long> sampled_ns; // each shown frame: its key read to its refresh
@@ -66,13 +85,13 @@ extern "C" Uint8 *SDL_GetKeyState(int *numkeys)
     Uint8 *keys = real(numkeys);
     early_reads += !drained;
     drained = false;
-    read_ns = i_now_ns();
+    read_ns = clock_ns();
     static const long long work_ns = (long long)(setting("FAKE_DISPLAY_WORK_US") * 1000);
-    while (i_now_ns() - read_ns < work_ns) { // busy, as a slow machine is
+    while (clock_ns() - read_ns < work_ns) { // busy, as a slow machine is
     }
     if (steps + 1 == end_steps)
         kill(getpid(), SIGTERM);
-    last_step_ns = i_now_ns();
+    last_step_ns = clock_ns();
     last_cpu_ns = cpu_ns();
     if (steps++ == 0)
         first_step_ns = last_step_ns, first_cpu_ns = last_cpu_ns;
@@ -87,8 +106,8 @@ extern "C" int SDL_FillRect(SDL_Surface *dst, SDL_Rect *rect, Uint32 colour)
     static auto real = (int (*)(SDL_Surface *, SDL_Rect *, Uint32))dlsym(RTLD_NEXT, "SDL_FillRect");
     static const long long draw_ns = (long long)(setting("FAKE_DISPLAY_DRAW_US") * 1000);
     if (rect == NULL && dst == SDL_GetVideoSurface()) {
-        long long from = i_now_ns();
-        while (i_now_ns() - from < draw_ns) { // busy, as slow drawing is
+        long long from = clock_ns();
+        while (clock_ns() - from < draw_ns) { // busy, as slow drawing is
         }
     }
     return real(dst, rect, colour);
@@ -106,22 +125,22 @@ static long long present(double hz, size_t queue)
     long long jitter = (long long)setting("FAKE_DISPLAY_JITTER_US") * 1000;
     long long late = jitter > 0 ? rand() % jitter : 0;
     if (setting("FAKE_DISPLAY_PRESENT_US") > 0)
-        i_wait_until_ns(i_now_ns() + (long long)(setting("FAKE_DISPLAY_PRESENT_US") * 1000));
+        sleep_until_ns(clock_ns() + (long long)(setting("FAKE_DISPLAY_PRESENT_US") * 1000));
     if (hz <= 0)
-        return i_now_ns();
+        return clock_ns();
     double period = 1e9 / hz;
     if (queue == 0) { // the flip waits for the refresh that shows the picture
-        long long shows = refresh_after(i_now_ns(), period);
-        i_wait_until_ns(shows + late);
+        long long shows = refresh_after(clock_ns(), period);
+        sleep_until_ns(shows + late);
         return shows;
     }
-    while (!waiting.empty() && waiting.front() <= i_now_ns())
+    while (!waiting.empty() && waiting.front() <= clock_ns())
         waiting.pop_front();
     if (waiting.size() >= queue) { // full: wait for a refresh to take one
-        i_wait_until_ns(waiting.front() + late);
+        sleep_until_ns(waiting.front() + late);
         waiting.pop_front();
     }
-    long long shows = refresh_after(i_now_ns(), period);
+    long long shows = refresh_after(clock_ns(), period);
     if (!waiting.empty() && shows <= waiting.back())
         shows = waiting.back() + (long long)period;
     waiting.push_back(shows);

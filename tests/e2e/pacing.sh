@@ -3,8 +3,9 @@
 # software copy), with a display that does not wait and with a 50 Hz one.
 # What must hold however busy the machine is: the game ends on the close
 # request with 0, the key state is read only after the event queue is
-# drained, steps never run ahead of the game's own clock (a step a 1/60 s
-# slot at most), and a picture is shown at least every seventh step. How many
+# drained, 60 steps a second of the display's own clock (a stall's worth of
+# catching up above, a busy machine's tenth below), and a picture shown at
+# least every seventh step. How many
 # steps and pictures a second a machine manages is measured by
 # tools/measure-pacing.sh, not asserted here. Each run ends itself after 240
 # steps.
@@ -20,10 +21,15 @@ for row in "no vsync|0" "50 Hz|50"; do
   report=$(cat "$work/err")
   field() { [[ $report =~ $1=([0-9.]+) ]] && echo "${BASH_REMATCH[1]}" || echo "no $1 in the report"; }
   check "$display: the key state read after the drain, every frame" 0 "$(field early_reads)"
-  # Counted from the first step, which may itself come late: the tics due
-  # meanwhile are caught up, at most a stall's worth (0.2 s, 12 tics).
-  check "$display: no more steps than 1/60 s slots of the game's clock, and a stall's catching up" yes \
-    "$(python3 -c 'import sys; n, s = sys.argv[1:]; print("yes" if int(n) - 1 <= float(s) * 60 + 13 else f"{n} steps in {s} s")' \
+  # Steps against the display's own clock (the game's is under test here),
+  # counted from the first step, which may itself come late: the tics due
+  # meanwhile are caught up, at most a stall's worth (0.2 s, 12 tics). Below,
+  # a tenth and a stall's worth are allowed for a busy machine's restarts: a
+  # game stepping 50 times a second fails, as does one whose clock runs 10 %
+  # fast, over the 4 s.
+  check "$display: 60 steps a second of the display's clock, within a stall's worth above and a tenth below" yes \
+    "$(python3 -c 'import sys; n, s = int(sys.argv[1]) - 1, float(sys.argv[2])
+print("yes" if s * 60 * 0.9 - 13 <= n <= s * 60 + 13 else f"{n + 1} steps in {s} s")' \
       "$(field step_count)" "$(field seconds)")"
   most=$(field most_unshown)
   check "$display: never more than six steps in a row unshown" yes "$([[ $most =~ ^[0-6]$ ]] && echo yes || echo "$most")"
