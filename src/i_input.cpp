@@ -1,6 +1,10 @@
 // The game's input edge: the pointer put straight ahead at launch, then each
 // frame's event drain (with Alt+Enter's switch between full screen and a
-// window), and the key and mouse state, gathered into the frame's TicCmd.
+// window), and the key and mouse state, gathered into the frame's TicCmd,
+// which VORKKELI_RECORD writes down for vorkkeli-replay.
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "i_input.h"
@@ -18,6 +22,15 @@ static int pinned_x = -1;
 // until it reads right.
 static void put_pointer(int target, int y)
 {
+    // A Wayland compositor lets no client move the pointer, and SDL2 there
+    // "moves" it by locking it in place, after which every motion reads as
+    // x 0: so the pointer is not moved there at all.
+    char driver[32] = "";
+    SDL_VideoDriverName(driver, sizeof driver);
+    if (std::strcmp(driver, "wayland") == 0) {
+        pinned_x = target;
+        return;
+    }
     int at = target, read = 0, last_at = 0, last_read = 0;
     for (int tries = 0; tries < 6; tries++) {
         SDL_WarpMouse((Uint16)at, (Uint16)y);
@@ -52,6 +65,35 @@ static void switch_window()
     put_pointer(x, y);
 }
 
+// With VORKKELI_RECORD naming a file, each tic's input is written to it as a
+// line of vorkkeli-replay's script (MOUSE_X BUTTONS KEYS, Escape as key 27
+// when the tic brings the quit request), flushed at once: replayed, the
+// recording drives the car exactly as the player did, and a test reads in
+// it the pointer x the game saw. A file that cannot be written is reported
+// once, and the game plays on unrecorded.
+static void record_tic(const TicCmd &cmd)
+{
+    static FILE *record = NULL;
+    static bool opened = false;
+    if (!opened) {
+        opened = true;
+        const char *path = getenv("VORKKELI_RECORD");
+        if (path != NULL && *path != '\0' && (record = fopen(path, "w")) == NULL)
+            fprintf(stderr, "Nauhoitusta ei voitu aloittaa %s: %s\n", path, strerror(errno));
+    }
+    if (record == NULL)
+        return;
+    fprintf(record, "%d %d ", cmd.pointer_x, cmd.buttons);
+    const char *separator = "";
+    for (int key = 0; key < SDLK_LAST; key++)
+        if ((cmd.keys[key] && key != SDLK_ESCAPE) || (key == SDLK_ESCAPE && cmd.quit)) {
+            fprintf(record, "%s%d", separator, key);
+            separator = ",";
+        }
+    fprintf(record, "%s\n", *separator == '\0' ? "-" : "");
+    fflush(record);
+}
+
 // Only Escape and the close request come from the queue; the keys that drive
 // the car are read as states. Draining goes on after a quit request, so the
 // whole queue is empty before the states are read: the drain brings SDL's key
@@ -76,5 +118,6 @@ bool i_gather_tic(TicCmd &cmd)
     cmd.buttons = SDL_GetMouseState(&cmd.pointer_x, NULL); // the pointer's y is not used
     if (pinned_x >= 0)
         cmd.pointer_x = pinned_x;
+    record_tic(cmd);
     return true;
 }
