@@ -23,12 +23,14 @@ finish() {
   [ "$failures" -eq 0 ] && echo "all passed" && exit 0
   echo "$failures failed" >&2 && exit 1
 }
-start_x() { # width height: a private X server; sets DISPLAY and xserver
-  mkfifo "$work/displayfd.$1"
+servers=0
+start_x() { # width height: a private X server, a new one each call; sets DISPLAY and xserver
+  servers=$((servers + 1))
+  mkfifo "$work/displayfd.$servers"
   # Nothing started in the background keeps the test's output open.
-  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp 3>"$work/displayfd.$1" &>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp 3>"$work/displayfd.$servers" &>"$work/xvfb.$servers.log" &
   xserver=$! && pids+=("$xserver")
-  read -r number <"$work/displayfd.$1"
+  read -r number <"$work/displayfd.$servers"
   export DISPLAY=":$number"
 }
 wait_for() { # seconds command...: polls the command until it succeeds
@@ -47,10 +49,51 @@ window_and_x() { # the window's size, and the pointer's x in the game's 640 thro
 i, x = sys.argv[1], n("X", sys.argv[2]); w, h = n("Width", i), n("Height", i); s = min(w / 640, h / 480)
 print(f"{w}x{h}", int((x - n("Absolute upper-left X", i) - (w - 640 * s) / 2) / s))' "$info" "$pointer"
 }
+# The game x the game read in its latest tic, from its recording (VORKKELI_RECORD).
+recorded_x() { # recording
+  local last && last=$(tail -n 1 "$1") && echo "${last%% *}"
+}
+# The steering's edges through whatever scale and letterbox the picture has
+# on the screen: the pointer put on the middle of the picture's pixel at x 0,
+# 220, 221, 419, 420 and 639 (y 240), and the x the game read for it once it
+# has run two tics more, from its recording. The picture is WxH+X+Y on the
+# screen; moves go through MOVE (xdotool, or another program taking x y).
+pointer_table() { # label recording picture [move...]
+  local label=$1 record=$2 picture=$3 move=("${@:4}") read=() px sx sy lines
+  [ ${#move[@]} -gt 0 ] || move=(xdotool mousemove --sync)
+  [[ $picture =~ ^([0-9]+)x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+)$ ]] || { check "$label: the picture" WxH+X+Y "$picture"; return; }
+  local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} left=${BASH_REMATCH[3]} top=${BASH_REMATCH[4]}
+  for px in 0 220 221 419 420 639; do
+    read -r sx sy <<<"$(python3 -c 'import sys; w, h, l, t, x = map(int, sys.argv[1:])
+print(l + int((x + 0.5) * w / 640), t + int(240.5 * h / 480))' "$w" "$h" "$left" "$top" "$px")"
+    "${move[@]}" "$sx" "$sy"
+    lines=$(wc -l <"$record")
+    wait_for 30 eval '(($(wc -l <"$record") >= lines + 2))' || true
+    read+=("$(recorded_x "$record")")
+  done
+  check "$label: the picture's x 0 220 221 419 420 639 read as the game's x" "0 220 221 419 420 639" "${read[*]}"
+}
+# The game's window as WxH+X+Y on the screen.
+window_box() {
+  local info && info=$(xwininfo -id "$window") && python3 -c 'import re, sys
+n = lambda key: int(re.search(key + r":\s*(-?\d+)", sys.argv[1])[1])
+print("%dx%d+%d+%d" % (n("Width"), n("Height"), n("Absolute upper-left X"), n("Absolute upper-left Y")))' "$info"
+}
+# Whether another client can grab the pointer now: GrabSuccess, or why not.
+grab_pointer() {
+  /usr/bin/python3 -c 'from Xlib import X, display
+d = display.Display(); root = d.screen().root
+status = root.grab_pointer(False, X.PointerMotionMask, X.GrabModeAsync, X.GrabModeAsync, X.NONE, X.NONE, X.CurrentTime)
+d.ungrab_pointer(X.CurrentTime); d.sync()
+print({X.GrabSuccess: "GrabSuccess", X.AlreadyGrabbed: "AlreadyGrabbed", X.GrabFrozen: "GrabFrozen"}.get(status, status))'
+}
 # Alt+Enter twice on $window: a 640x480 window, then full screen on 1280x720,
-# and (unless "sizes" is given) the pointer at the same game x each time.
+# and (unless "sizes" is given) the pointer at the same game x each time; in
+# the window the pointer goes where it is moved, off the window too, and
+# another client can grab it; in both the picture's x under the pointer is
+# the game's (from its recording, $work/record).
 switches_window() { # [sizes]
-  local before expected size x
+  local before expected size x box outside
   wait_for 30 eval '[[ $(window_and_x) == *" 320" ]]' || true # the game has put it straight ahead
   # x 360 of the game's 640 through the letterbox, reached in two moves as a
   # hand makes them: where the launch's warp did not take (a busy machine),
@@ -63,9 +106,29 @@ switches_window() { # [sizes]
     read -r size x <<<"$(window_and_x)"
     if [ "${1:-}" == sizes ]; then
       check "Alt+Enter: $expected" "$expected" "$size"
+      continue
+    fi
+    check "Alt+Enter: $expected, the pointer at the same game x (within a pixel's rounding)" "$expected yes" \
+      "$size $( ((x - before <= 1 && before - x <= 1)) && echo yes || echo "$before then $x")"
+    if [ "$expected" == 640x480 ]; then
+      box=$(window_box)
+      pointer_table "X11, a window after Alt+Enter" "$work/record" "$box"
+      # A corner of the screen the window does not cover.
+      read -r outside <<<"$(python3 -c 'import re, sys
+w, h, x, y = map(int, re.findall(r"-?\d+", sys.argv[1])); print("1270 710" if x + w < 1270 or y + h < 710 else "5 5")' "$box")"
+      xdotool mousemove $outside
+      wait_for 10 eval '[[ $(xdotool getmouselocation) == "x:${outside% *} y:${outside#* } "* ]]' || true
+      check "Alt+Enter, a window: the pointer leaves it" "x:${outside% *} y:${outside#* }" \
+        "$(xdotool getmouselocation | cut -d' ' -f1-2)"
+      wait_for 10 eval '[ "$(grab_pointer)" == GrabSuccess ]' || true
+      check "Alt+Enter, a window: another client can grab the pointer" GrabSuccess "$(grab_pointer)"
+      # Back over the window at its x 360, for the switch back.
+      [[ $box =~ \+(-?[0-9]+)\+(-?[0-9]+)$ ]] &&
+        xdotool mousemove --sync $((BASH_REMATCH[1] + 350)) $((BASH_REMATCH[2] + 240)) \
+          mousemove --sync $((BASH_REMATCH[1] + 360)) $((BASH_REMATCH[2] + 240))
+      read -r _ before <<<"$(window_and_x)"
     else
-      check "Alt+Enter: $expected, the pointer at the same game x (within a pixel's rounding)" "$expected yes" \
-        "$size $( ((x - before <= 1 && before - x <= 1)) && echo yes || echo "$before then $x")"
+      pointer_table "X11, full screen again after Alt+Enter" "$work/record" 960x720+160+0
     fi
   done
 }
