@@ -8,6 +8,7 @@
 #include "i_system.h"
 #include "i_timer.h"
 #include "i_video.h"
+#include "pacer.h"
 #include "support.h"
 
 FakeMachine machine;
@@ -22,6 +23,16 @@ extern "C" int __wrap_SDL_FillRect(SDL_Surface *dst, SDL_Rect *rect, Uint32 colo
         machine.now_ns += machine.draw_ns;
     }
     return __real_SDL_FillRect(dst, rect, colour);
+}
+
+// Linked with --wrap for pacer_frame_done (by its mangled name): after each
+// frame the machine counts the frames the pacer spent locked to the display.
+extern "C" void __real__Z16pacer_frame_doneR10FramePacerbxx(FramePacer &, bool, long long, long long);
+extern "C" void __wrap__Z16pacer_frame_doneR10FramePacerbxx(FramePacer &pacer, bool shown, long long drawn_ns,
+                                                            long long returned_ns)
+{
+    __real__Z16pacer_frame_doneR10FramePacerbxx(pacer, shown, drawn_ns, returned_ns);
+    machine.locked += pacer.mode == PACE_LOCKED;
 }
 
 static unsigned long long next_random()
@@ -94,6 +105,8 @@ void i_finish_frame(const PlayState &, bool shown)
     machine.pictures++;
     machine.now_ns += machine.present_ns + (machine.pictures == 1 ? 30 * MS : 0); // the first sets the display up
     long long shows_at = machine.now_ns;
+    if (machine.refresh_ns == 0 && machine.pictures % 60 == 0) // a flip that does not wait, now and then slow
+        machine.now_ns += machine.late_ns, shows_at = machine.now_ns;
     if (machine.refresh_ns > 0 && machine.queue == 0) { // the flip returns on the refresh that shows it
         shows_at = refresh_after(machine.now_ns);
         machine.now_ns = shows_at + jitter() + (machine.pictures % 60 == 0 ? machine.late_ns : 0);

@@ -28,7 +28,8 @@ struct FakeMachine {
     long long refresh_ns;           // the refresh period; 0: flips do not wait
     long long present_ns;           // a shown frame's flip costs this much before it waits
     long long jitter_ns;            // a waiting flip wakes up to this much after the refresh
-    long long late_ns;              // and every sixtieth this much later still
+    long long late_ns;              // and every sixtieth this much later still (where flips do
+                                    // not wait, every sixtieth flip takes this much longer)
     unsigned long long seed;        // of the jitter and the work, so each test sees the same
     size_t queue;                   // flips return at once until this many pictures wait; 0: each waits
     long long switch_step, switch_refresh_ns; // from this step on the display refreshes so
@@ -37,6 +38,7 @@ struct FakeMachine {
     long long quit_step;            // the frame whose input brings a quit request
     TicCmd input;                   // what every frame samples
     long long steps, drawn, pictures;
+    long long locked;               // frames after which the pacer was locked to the display
     long long unshown_run, most_unshown; // steps left unshown in a row: now, and the most
     long long sampled_ns;
     std::vector<long long> waiting;    // queued pictures' refreshes

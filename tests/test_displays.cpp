@@ -15,7 +15,7 @@
 #include "support.h"
 
 struct Figures {
-    long long steps, pictures, most_unshown;
+    long long steps, pictures, most_unshown, locked;
     double median_ms, p95_ms, least_ms; // input to glass, from the fifth second on
 };
 
@@ -25,7 +25,7 @@ static Figures measure()
     latency.erase(latency.begin(), latency.begin() + std::min<size_t>(300, latency.size()));
     std::sort(latency.begin(), latency.end());
     auto at = [&](size_t percent) { return latency.empty() ? 0 : latency[latency.size() * percent / 100] / 1e6; };
-    return {machine.steps, machine.pictures, machine.most_unshown, at(50), at(95), at(0)};
+    return {machine.steps, machine.pictures, machine.most_unshown, machine.locked, at(50), at(95), at(0)};
 }
 
 // One rule of a row's "must hold" column, checked against the figures; false
@@ -40,6 +40,8 @@ static bool holds(const std::string &rule, const Figures &f, const std::string &
         EXPECT_TRUE(f.pictures >= lo && f.pictures <= hi) << display << ": " << rule << ", got " << f.pictures;
     } else if (sscanf(rule.c_str(), "pictures at least %lld%% of steps", &lo) == 1) {
         EXPECT_GE(f.pictures * 100, f.steps * lo) << display << ": " << rule << ", got " << f.pictures;
+    } else if (rule == "never locked") {
+        EXPECT_EQ(f.locked, 0) << display << ": " << rule << ", but locked for " << f.locked << " frames";
     } else if (rule == "every step shown") {
         EXPECT_EQ(f.pictures, f.steps) << display << ": " << rule;
     } else if (sscanf(rule.c_str(), "at most %lld unshown in a row", &hi) == 1) {
@@ -61,7 +63,8 @@ TEST_F(Game, DisplaysNearAndAwayFromSixtyHertz)
     ASSERT_TRUE(table.is_open()) << path;
     std::string line;
     int rows = 0;
-    printf("%-56s %6s %8s %7s %7s %7s %7s\n", "display", "steps", "pictures", "unshown", "median", "p95", "least");
+    printf("%-56s %6s %8s %7s %7s %7s %7s %7s\n", "display", "steps", "pictures", "unshown", "median", "p95", "least",
+           "locked");
     while (std::getline(table, line)) {
         if (line.empty() || line[0] == '#')
             continue;
@@ -98,8 +101,8 @@ TEST_F(Game, DisplaysNearAndAwayFromSixtyHertz)
         for (long long step = 0; step < machine.steps; step++)
             step_piston(stepped);
         EXPECT_EQ(ps.piston_phase, stepped.piston_phase) << display << ": a tic for each gathered input";
-        printf("%-56s %6lld %8lld %7lld %7.2f %7.2f %7.2f\n", display, f.steps, f.pictures, f.most_unshown,
-               f.median_ms, f.p95_ms, f.least_ms);
+        printf("%-56s %6lld %8lld %7lld %7.2f %7.2f %7.2f %7lld\n", display, f.steps, f.pictures, f.most_unshown,
+               f.median_ms, f.p95_ms, f.least_ms, f.locked);
 
         std::stringstream rules(line.substr(rules_at));
         std::string rule;
