@@ -65,7 +65,7 @@ matchbox-window-manager -use_titlebar no &>"$work/wm.log" &
 pids+=($!) && wm=$!
 # SDL asks the window manager for full screen: it must be up first.
 wm_up() { local root && root=$(xprop -root _NET_SUPPORTING_WM_CHECK) && [[ $root == *"window id"* ]]; }
-wait_for 30 wm_up || check "the window manager starts" yes no
+wait_for 30 wm_up || check "the window manager starts" yes "no: $(visible "$work/wm.log")"
 # Left resting right of centre, where the game would read it as steering right
 # (x 560 of 640 through the letterbox) had it not put the pointer straight ahead.
 xdotool mousemove --sync 1000 300
@@ -187,9 +187,9 @@ stop_game "Escape after Alt+Enter twice"
 # Full screen on a 4:3 screen and on one of the picture's own size.
 for screen in 1024x768:1024x768+0+0 640x480:640x480+0+0; do
   start_x "${screen%%x*}" "$(IFS=x: read -r _ h _ <<<"$screen" && echo "$h")"
-  matchbox-window-manager -use_titlebar no &>"$work/wm.log" &
+  matchbox-window-manager -use_titlebar no &>"$work/wm.$servers.log" &
   pids+=($!)
-  wait_for 30 wm_up || check "the window manager starts" yes no
+  wait_for 30 wm_up || check "the window manager starts on ${screen%%:*}" yes "no: $(visible "$work/wm.$servers.log")"
   start_game
   launched_straight "${screen%%:*}: "
   xdotool mousemove --sync 5 5 mousemove --sync 6 6
