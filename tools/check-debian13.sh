@@ -13,16 +13,8 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 root=${XDG_CACHE_HOME:-$HOME/.cache}/vorkkeli/debian13
-# The first Debian archive (not its security archive) in apt's sources, in
-# either of their two formats.
-apt_mirror() {
-  local uris
-  uris=$({ grep -hsE '^[[:space:]]*deb[[:space:]]' /etc/apt/sources.list /etc/apt/sources.list.d/*.list || true; } |
-    sed -E 's/\[[^]]*\]//' | awk '{print $2}'
-    { sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } | tr ' ' '\n')
-  awk '/^[a-z+]+:\/\// && !/-security/ {print; exit}' <<<"$uris"
-}
-mirror=${DEBIAN_MIRROR:-$(apt_mirror)}
+source "$top/tools/apt-mirror.sh"
+mirror=$(apt_mirror)
 [ -n "$mirror" ] || { echo "no Debian mirror in apt's sources: set DEBIAN_MIRROR" >&2; exit 2; }
 libraries=libsdl1.2debian,libsdl-gfx1.2-5,libsdl-image1.2,libsdl-mixer1.2,libpng16-16t64,libstdc++6
 command -v debootstrap >/dev/null || { echo "needs debootstrap: apt-get install debootstrap" >&2; exit 2; }

@@ -17,16 +17,8 @@ root=$folder/root
 [ "$(id -u)" -eq 0 ] || { echo "tools/check-fresh.sh needs root (debootstrap, chroot, mounts)" >&2; exit 2; }
 command -v debootstrap >/dev/null ||
   { apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq debootstrap >/dev/null; }
-# The first Debian archive (not its security archive) in apt's sources, in
-# either of their two formats.
-apt_mirror() {
-  local uris
-  uris=$({ grep -hsE '^[[:space:]]*deb[[:space:]]' /etc/apt/sources.list /etc/apt/sources.list.d/*.list || true; } |
-    sed -E 's/\[[^]]*\]//' | awk '{print $2}'
-    { sed -n 's/^URIs:[[:space:]]*//p' /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } | tr ' ' '\n')
-  awk '/^[a-z+]+:\/\// && !/-security/ {print; exit}' <<<"$uris"
-}
-mirror=${DEBIAN_MIRROR:-$(apt_mirror)}
+source "$top/tools/apt-mirror.sh"
+mirror=$(apt_mirror)
 [ -n "$mirror" ] || { echo "no Debian mirror in apt's sources: set DEBIAN_MIRROR" >&2; exit 2; }
 
 started=$SECONDS
