@@ -4,8 +4,11 @@ DevTools protocol on a pipe, and leaves what it saw in a folder for
 tests/e2e/web.sh to judge: idle.png (10 s with no input), engine.png (after
 F2) and engine-later.png (about 2 s later; engine-seconds.txt says how
 much), steered.png (the picture settled after two moves right and Up held),
-ended.txt (the page's line after Escape), requests.txt (every URL asked for)
-and pictures.txt (pictures a second the game handed the page).
+table-*.txt (the game's x, from the page's recording, for the picture's
+x 0 220 221 419 420 639 under the pointer: at 640x480, and full screen by the
+page's button on 1280x720 and 1024x768), ended.txt (the page's line after
+Escape), requests.txt (every URL asked for) and pictures.txt (pictures a
+second the game handed the page). The page is opened with ?record.
 usage: web_player.py URL FOLDER"""
 import base64
 import json
@@ -139,6 +142,45 @@ for x in (590, 600):
     time.sleep(0.2)
 key("ArrowUp", 38, held=0.15)
 settled("steered.png")
+
+
+def recorded_lines():
+    return evaluate("FS.readFile('/record.txt', {encoding: 'utf8'}).split('\\n').filter(l => l)") or []
+
+
+def pointer_table(name, width, height):
+    """The picture's x under the pointer, put on the middle of each pixel
+    through the scale and letterbox a width x height viewport gives it,
+    against the x the game read two tics later."""
+    scale = min(width / 640, height / 480)
+    left, top = (width - 640 * scale) / 2, (height - 480 * scale) / 2
+    read = []
+    for x in (0, 220, 221, 419, 420, 639):
+        send("Input.dispatchMouseEvent", type="mouseMoved", x=left + (x + 0.5) * scale, y=top + 240.5 * scale)
+        count = len(recorded_lines())
+        wait_until(f"FS.readFile('/record.txt', {{encoding: 'utf8'}}).split('\\n').length > {count + 2}", 30)
+        read.append(recorded_lines()[-1].split()[0])
+    with open(os.path.join(folder, f"table-{name}.txt"), "w") as f:
+        f.write(" ".join(read) + "\n")
+
+
+def click(selector):
+    box = evaluate(f"(r => [r.x + r.width / 2, r.y + r.height / 2])(document.querySelector('{selector}')"
+                   ".getBoundingClientRect())")
+    for kind in ("mousePressed", "mouseReleased"):
+        send("Input.dispatchMouseEvent", type=kind, x=box[0], y=box[1], button="left", clickCount=1)
+
+
+pointer_table("640x480", 640, 480)
+for width, height in ((1280, 720), (1024, 768)):
+    send("Emulation.setDeviceMetricsOverride", width=width, height=height, deviceScaleFactor=1, mobile=False)
+    click("#fullscreen")
+    wait_until(f"document.fullscreenElement !== null && "
+               f"document.fullscreenElement.getBoundingClientRect().width == {width}", 30)
+    pointer_table(f"full-screen-{width}x{height}", width, height)
+    evaluate("document.exitFullscreen()")
+    wait_until("document.fullscreenElement === null", 30)
+send("Emulation.setDeviceMetricsOverride", width=640, height=480, deviceScaleFactor=1, mobile=False)
 
 key("Escape", 27)
 wait_until("!document.getElementById('ended').hidden", 30)

@@ -179,7 +179,7 @@ openbox &>"$work/openbox.log" &
 pids+=($!)
 wait_for 30 wm_named Openbox || check "openbox starts on its own X server" yes "$(visible "$work/openbox.log")"
 start_game
-switches_window
+switches_window X11
 check "Alt+Enter twice: the title" "vorkkeli v. ~0,001 ^-^" "$(xdotool getwindowname "$window")"
 xdotool key Escape
 stop_game "Escape after Alt+Enter twice"

@@ -3,7 +3,8 @@
 # the replay's: with no input, the picture after 10 seconds is the replay's
 # frame 600 of an idle drive, pixel for pixel; F2 shows one of the replay's
 # engine-view frames; two moves right and Up held leave the car right of
-# where driving straight ahead would; Escape
+# where driving straight ahead would; the picture's x under the pointer is
+# the game's, at 640x480 and in full screen on 16:9 and 4:3; Escape
 # ends the game and the page says so; the page asks for nothing but its own
 # files; a second build elsewhere gives the same zip. WEB is the folder
 # scripts/build-web.sh built in.
@@ -21,7 +22,7 @@ served=$(cat "$work/server.log")
 origin=http://127.0.0.1:$port
 
 status=0
-python3 "$TESTS/../tools/web_player.py" "$origin/index.html" "$work/seen" >"$work/player.log" 2>&1 || status=$?
+python3 "$TESTS/../tools/web_player.py" "$origin/index.html?record" "$work/seen" >"$work/player.log" 2>&1 || status=$?
 check "the page played through" "0 " "$status $(cat "$work/player.log")"
 echo "pictures a second in headless Chromium: $(cat "$work/seen/pictures.txt" 2>/dev/null)"
 
@@ -68,6 +69,13 @@ print("yes" if len(xs) > 100 and sum(xs) / len(xs) > 323 else f"{len(xs)} pixels
   <<<"$changed")
 check "two moves right, Up held: the car ends right of the straight-ahead line" yes "$right"
 
+# The picture's x under the pointer is the game's, exactly: the page's own
+# recording of the x the game read, with the pointer on the middle of each
+# pixel through whatever scale and letterbox the picture has.
+for table in 640x480 full-screen-1280x720 full-screen-1024x768; do
+  check "the page at $table: the picture's x 0 220 221 419 420 639 read as the game's x" "0 220 221 419 420 639" \
+    "$(cat "$work/seen/table-$table.txt" 2>/dev/null)"
+done
 check "Escape: the page says the game ended" "The game has ended. Reload the page to play again." \
   "$(cat "$work/seen/ended.txt" 2>/dev/null)"
 mapfile -t asked <"$work/seen/requests.txt"

@@ -3,7 +3,8 @@
 # identical to the golden files), then the real game on a private X server,
 # started from another folder: its window and title, Escape and the close
 # request each ending it with status 0 and leaving no stdout.txt or
-# stderr.txt, Alt+Enter's window and back, and a missing picture's message
+# stderr.txt, Alt+Enter's window and back (the picture's x under the pointer
+# the game's in each, the window letting the pointer go), and a missing picture's message
 # in stderr.txt beside it.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/wine.sh"
@@ -21,14 +22,15 @@ done
 start_x 1280 720
 play() { # how it ends (Escape or close), what to spoil first: runs the game from $work
   rm -rf "$work/run" && cp -r "$game_dir" "$work/run" && (cd "$work/run" && eval "$2")
-  (cd "$work" && exec "${orphan_proof[@]}" wine "$work/run/vorkkeli.exe") &
+  rm -f "$work/record"
+  (cd "$work" && exec "${orphan_proof[@]}" env VORKKELI_RECORD="$work/record" wine "$work/run/vorkkeli.exe") &
   local game=$! && pids+=("$game")
   wait_for 60 window || check "$1: the window appears" yes no
   check "$1: the window's title" "vorkkeli v. ~0,001 ^-^" "$(xdotool getwindowname "$window")"
   # Wine moves the pointer too late for the game to see its warp take, so
-  # the game reads it at its old x until it moves, as under Wayland: only
-  # the window's sizes are checked here.
-  [ "$1" != Alt+Enter ] || switches_window sizes
+  # the game reads it at its old x until it moves, as under Wayland: the
+  # pointer is not checked across a switch, only where it is moved to.
+  [ "$1" != Alt+Enter ] || switches_window Wine sizes
   if [ "$1" == close ]; then close_window "$window"; else xdotool key Escape; fi
   local status=0 && wait "$game" || status=$?
   check "$1: the game ends with status 0" 0 "$status"
