@@ -159,6 +159,15 @@ check "Wayland: no steering before the pointer moves" "640 yes" "$x0 $( ((y0 < 3
 launched_straight "Wayland: "
 drives_right "Wayland, once the pointer moves: "
 pointer_table "Wayland, full screen on 16:9" "$work/record" 960x720+160+0
+# Alt+Enter to a window (weston's desktop then shows around it) and back,
+# the pointer (which weston draws) resting inside the picture.
+xdotool mousemove --sync 640 360
+xdotool key alt+Return
+wait_for 30 eval '[ "$(box unpointed)" != 960x720+160+0 ]' || check "Wayland, Alt+Enter: a window" yes no
+xdotool key alt+Return
+wait_for 30 eval '[ "$(box unpointed)" == 960x720+160+0 ]' || true
+check "Wayland, Alt+Enter twice: full screen again, letterboxed" "960x720+160+0" "$(box unpointed)"
+pointer_table "Wayland, full screen again after Alt+Enter" "$work/record" 960x720+160+0
 xdotool key Escape
 stop_game "Escape under Wayland"
 kill "$weston"
