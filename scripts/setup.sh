@@ -5,10 +5,12 @@
 # need, when any is missing. The one list of the project's packages.
 set -euo pipefail
 
+# libx11-dev: the edge watches the X display itself (nothing else brings it
+# to a bare Debian 12).
 play_packages=(
   g++ make cmake pkg-config
   libsdl1.2-compat-dev libsdl-image1.2-dev libsdl-gfx1.2-dev libsdl-mixer1.2-dev
-  libpng-dev
+  libpng-dev libx11-dev
 )
 # Without a display, `play` records a demo drive as a GIF instead.
 demo_packages=("${play_packages[@]}" imagemagick)
