@@ -38,6 +38,11 @@ static void set_window_icon()
 
 SDL_Surface *i_open_screen(const char *title, int width, int height)
 {
+    // Checked, and watched, before the window opens: SDL has chosen its
+    // driver, and opening the window can take a second (setting up OpenGL),
+    // during which the display may go away too.
+    if (i_check_display() != 0)
+        return NULL;
     SDL_WM_SetCaption(title, NULL);
     set_window_icon();
     SDL_Surface *surface = SDL_SetVideoMode(width, height, 32, SDL_FULLSCREEN | SDL_DOUBLEBUF | SDL_HWSURFACE);
@@ -45,8 +50,6 @@ SDL_Surface *i_open_screen(const char *title, int width, int height)
         fprintf(stderr, "Näyttötilaa ei saatu avattua: %s\n", SDL_GetError());
         return NULL;
     }
-    if (i_check_display() != 0)
-        return NULL; // SDL_Quit releases the display surface
     // Until the pointer first moves, SDL may place it by a guess that ignores
     // the letterbox of a larger screen; put it at the centre, straight ahead.
     i_centre_pointer(width, height);

@@ -7,8 +7,8 @@
 
 // i_video*.cpp: the window (full screen on a desktop, the page's canvas in a
 // browser) with its title, and a display surface of width x height; null
-// with the reason printed (SDL is still up), or when the display's checks
-// fail. The pointer is put straight ahead.
+// with the reason printed (SDL is still up), or when the display's checks,
+// made before the window opens, fail. The pointer is put straight ahead.
 SDL_Surface *i_open_screen(const char *title, int width, int height);
 // Each frame's picture: shown, or left unshown when it came too late.
 void i_finish_frame(const PlayState &ps, bool shown);
