@@ -24,13 +24,13 @@ finish() {
   echo "$failures failed" >&2 && exit 1
 }
 servers=0
-start_x() { # width height: a private X server, a new one each call; sets DISPLAY and xserver
+start_x() { # width height [Xvfb option...]: a private X server, a new one each call; sets DISPLAY and xserver
   servers=$((servers + 1))
   mkfifo "$work/displayfd.$servers"
   # Nothing started in the background keeps the test's output open. The
   # server does not reset when its last client leaves, so a client starting
   # just then (a window manager while the test polls the root) is not dropped.
-  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp -noreset 3>"$work/displayfd.$servers" \
+  Xvfb -displayfd 3 -screen 0 "$1x$2x24" -nolisten tcp -noreset "${@:3}" 3>"$work/displayfd.$servers" \
     &>"$work/xvfb.$servers.log" &
   xserver=$! && pids+=("$xserver")
   read -r number <"$work/displayfd.$servers"
