@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Plays the game's page in headless Chromium as a player would, through the
 DevTools protocol on a pipe, and leaves what it saw in a folder for
-tests/e2e/web.sh to judge: idle.png (10 s with no input), engine.png (after
-F2) and engine-later.png (about 2 s later; engine-seconds.txt says how
-much), steered.png (the picture settled after two moves right and Up held),
+tests/e2e/web.sh to judge: idle.png (10 s with no input), engine.png and
+engine-later.png (about 0.6 s and 1.8 s after F2 was pressed;
+engine-seconds.txt says how long after, each), steered.png (the picture settled after two moves right and Up held, and
+steered-tics.txt the tics run by then), record.txt (the page's recording
+of every tic's input, to the end of the tables),
 table-*.txt (the game's x, from the page's recording, for the picture's
 x 0 220 221 419 420 639 under the pointer: at 640x480, and full screen by the
 page's button on 1280x720 and 1024x768), ended.txt (the page's line after
@@ -127,25 +129,34 @@ seconds = time.monotonic() - started
 with open(os.path.join(folder, "pictures.txt"), "w") as f:
     f.write(f"{pictures / seconds:.1f}\n")
 
+# F2, and two pictures of the engine view 0.6 s and 1.8 s after the press,
+# both in the swing's first half, where each picture is one tic's; each
+# picture's time is the middle of its capture.
+pressed = time.monotonic()
 key("F2", 113)
-time.sleep(1)
-screenshot("engine.png")
-shown = time.monotonic()
-time.sleep(2)
-screenshot("engine-later.png")
+since = []
+for name, at in (("engine.png", 0.6), ("engine-later.png", 1.8)):
+    time.sleep(max(0.0, pressed + at - time.monotonic()))
+    before = time.monotonic()
+    screenshot(name)
+    since.append((before + time.monotonic()) / 2 - pressed)
 with open(os.path.join(folder, "engine-seconds.txt"), "w") as f:
-    f.write(f"{time.monotonic() - shown:.3f}\n")
+    f.write(" ".join(f"{s:.3f}" for s in since) + "\n")
 key("F1", 112)
 # Two moves, as a hand makes: the first may only say where the pointer came in.
 for x in (590, 600):
     send("Input.dispatchMouseEvent", type="mouseMoved", x=x, y=240)
     time.sleep(0.2)
 key("ArrowUp", 38, held=0.15)
-settled("steered.png")
 
 
 def recorded_lines():
     return evaluate("FS.readFile('/record.txt', {encoding: 'utf8'}).split('\\n').filter(l => l)") or []
+
+
+settled("steered.png")
+with open(os.path.join(folder, "steered-tics.txt"), "w") as f:
+    f.write(f"{len(recorded_lines())}\n")
 
 
 def pointer_table(name, width, height):
@@ -181,6 +192,8 @@ for width, height in ((1280, 720), (1024, 768)):
     evaluate("document.exitFullscreen()")
     wait_until("document.fullscreenElement === null", 30)
 send("Emulation.setDeviceMetricsOverride", width=640, height=480, deviceScaleFactor=1, mobile=False)
+with open(os.path.join(folder, "record.txt"), "w") as f:
+    f.write("".join(line + "\n" for line in recorded_lines()))
 
 key("Escape", 27)
 wait_until("!document.getElementById('ended').hidden", 30)
