@@ -66,6 +66,9 @@ pointer_table() { # label recording picture [move...]
   [ ${#move[@]} -gt 0 ] || move=(xdotool mousemove --sync)
   [[ $picture =~ ^([0-9]+)x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+)$ ]] || { check "$label: the picture" WxH+X+Y "$picture"; return; }
   local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} left=${BASH_REMATCH[3]} top=${BASH_REMATCH[4]}
+  # The window may be up before the game's first tic (Wine in a new prefix
+  # takes seconds to open the sound).
+  wait_for 60 test -s "$record" || { check "$label: the game records its tics" yes no; return; }
   for px in 0 220 221 419 420 639; do
     read -r sx sy <<<"$(python3 -c 'import sys; w, h, l, t, x = map(int, sys.argv[1:])
 print(l + int((x + 0.5) * w / 640), t + int(240.5 * h / 480))' "$w" "$h" "$left" "$top" "$px")"
