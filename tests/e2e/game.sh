@@ -160,10 +160,35 @@ launched_straight "Wayland: "
 drives_right "Wayland, once the pointer moves: "
 pointer_table "Wayland, full screen on 16:9" "$work/record" 960x720+160+0
 # Alt+Enter to a window (weston's desktop then shows around it) and back,
-# the pointer (which weston draws) resting inside the picture.
-xdotool mousemove --sync 640 360
+# the pointer (which weston draws) resting inside the picture. Weston
+# places the window itself: the picture is found on the screen, drawn 1:1,
+# by the left of its row y 60 (the start tile and a pixel of the marker
+# line, which no other row has there; the car drives right, away from it),
+# from the replay's first frame.
+(cd "$ASSETS" && echo '320 0 -' | SDL_VIDEODRIVER=dummy "$VORKKELI_REPLAY" --shot "1:$work/first.png" >/dev/null)
+convert "$work/first.png" -crop 128x1+0+60 rgb:"$work/row60.rgb"
+picture_on_screen() { # the 640x480 picture's box on the screen, found by its row 60
+  import -window root -depth 8 rgb:"$work/screen.rgb" 2>/dev/null && python3 -c 'import sys
+row, screen = (open(f, "rb").read() for f in sys.argv[1:3]); width = int(sys.argv[3]) * 3
+for y in range(len(screen) // width):
+    x = screen[y * width:(y + 1) * width].find(row)
+    if x >= 0 and x % 3 == 0:
+        print(f"640x480+{x // 3}+{y - 60}"); break
+else:
+    sys.exit(1)' "$work/row60.rgb" "$work/screen.rgb" 1280
+}
+xdotool mousemove --sync 640 700
 xdotool key alt+Return
 wait_for 30 eval '[ "$(box unpointed)" != 960x720+160+0 ]' || check "Wayland, Alt+Enter: a window" yes no
+wait_for 30 picture_on_screen || true
+window_picture=$(picture_on_screen || echo "not found")
+# Into the window, twice, as a hand moves: weston's first word is where the
+# pointer entered, which the game does not count as a move.
+[[ $window_picture =~ \+(-?[0-9]+)\+(-?[0-9]+)$ ]] &&
+  xdotool mousemove --sync $((BASH_REMATCH[1] + 310)) $((BASH_REMATCH[2] + 200)) \
+    mousemove --sync $((BASH_REMATCH[1] + 320)) $((BASH_REMATCH[2] + 210))
+pointer_table "Wayland, a window after Alt+Enter" "$work/record" "$window_picture"
+xdotool mousemove --sync 640 700
 xdotool key alt+Return
 wait_for 30 eval '[ "$(box unpointed)" == 960x720+160+0 ]' || true
 check "Wayland, Alt+Enter twice: full screen again, letterboxed" "960x720+160+0" "$(box unpointed)"
