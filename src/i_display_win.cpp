@@ -2,6 +2,11 @@
 // window on (a failed video mode is reported by start-up), and none goes away.
 #include "i_video.h"
 
+bool i_on_wayland()
+{
+    return false;
+}
+
 int i_check_display()
 {
     return 0;

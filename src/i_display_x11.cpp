@@ -69,6 +69,11 @@ static int display_lost(Display *)
     _exit(1);
 }
 
+bool i_on_wayland()
+{
+    return video_driver_is("wayland");
+}
+
 int i_check_display()
 {
     if (display_missing()) {

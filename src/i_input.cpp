@@ -25,9 +25,7 @@ static void put_pointer(int target, int y)
     // A Wayland compositor lets no client move the pointer, and SDL2 there
     // "moves" it by locking it in place, after which every motion reads as
     // x 0: so the pointer is not moved there at all.
-    char driver[32] = "";
-    SDL_VideoDriverName(driver, sizeof driver);
-    if (std::strcmp(driver, "wayland") == 0) {
+    if (i_on_wayland()) {
         pinned_x = target;
         return;
     }

@@ -45,11 +45,21 @@ SDL_Surface *i_open_screen(const char *title, int width, int height)
         return NULL;
     SDL_WM_SetCaption(title, NULL);
     set_window_icon();
-    SDL_Surface *surface = SDL_SetVideoMode(width, height, 32, SDL_FULLSCREEN | SDL_DOUBLEBUF | SDL_HWSURFACE);
+    // SDL 1.2 on SDL2 holds the pointer in a full-screen video mode; under
+    // Wayland that confines it, and the compositor then moves its pointer by
+    // clamped steps that drift from where the hand puts it (a tablet's or a
+    // virtual machine's absolute pointer, so far off the picture). There the
+    // window opens as a window and is switched to full screen, which does
+    // not hold the pointer.
+    bool hold_free = i_on_wayland();
+    SDL_Surface *surface =
+        SDL_SetVideoMode(width, height, 32, (hold_free ? 0 : SDL_FULLSCREEN) | SDL_DOUBLEBUF | SDL_HWSURFACE);
     if (surface == NULL) {
         fprintf(stderr, "Näyttötilaa ei saatu avattua: %s\n", SDL_GetError());
         return NULL;
     }
+    if (hold_free)
+        SDL_WM_ToggleFullScreen(surface);
     // Until the pointer first moves, SDL may place it by a guess that ignores
     // the letterbox of a larger screen; put it at the centre, straight ahead.
     i_centre_pointer(width, height);

@@ -17,5 +17,8 @@ void i_switch_window();
 // i_display_*.cpp (in the browser, i_video_web.cpp): no display at all, one
 // that would not open, one that goes away.
 int i_check_display();
+// Whether the display is a Wayland compositor's, which lets no client move
+// or hold the pointer.
+bool i_on_wayland();
 
 #endif

@@ -39,6 +39,11 @@ int i_check_display()
     return 0;
 }
 
+bool i_on_wayland()
+{
+    return false;
+}
+
 // The page's own button switches to full screen and back.
 void i_switch_window() {}
 
