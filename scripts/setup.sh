@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game (`play`), its headless demo (`demo`),
 # its Debian package (`package`), its page (`web`), its Windows build
-# (`windows`), the test suite (`test`) or the measuring tools (`measure`)
+# (`windows`), its arm64 build (`arm64`), the test suite (`test`) or the measuring tools (`measure`)
 # need, when any is missing. The one list of the project's packages.
 set -euo pipefail
 
@@ -35,8 +35,12 @@ test_packages=(
   "${package_packages[@]}"
   libgtest-dev libbenchmark-dev xvfb xdotool x11-utils matchbox-window-manager openbox weston imagemagick sox python3
   desktop-file-utils lintian appstream
-  wine wine64 unzip python3-xlib icoutils "${windows_packages[@]}" "${web_packages[@]}"
+  wine wine64 unzip python3-xlib icoutils "${windows_packages[@]}" "${web_packages[@]}" "${arm64_packages[@]}"
 )
+# The arm64 build: Debian's cross compiler, the package's tools, and
+# qemu-user to run what it built (its libraries come from an arm64 root of
+# their own, never installed here).
+arm64_packages=(cmake pkg-config make g++-aarch64-linux-gnu dpkg-dev file qemu-user)
 measure_packages=("${test_packages[@]}" valgrind time)
 
 case "${1:-}" in
@@ -45,9 +49,10 @@ case "${1:-}" in
   package) wanted=("${package_packages[@]}") ;;
   web) wanted=("${web_packages[@]}") ;;
   windows) wanted=("${windows_packages[@]}") ;;
+  arm64) wanted=("${arm64_packages[@]}") ;;
   test) wanted=("${test_packages[@]}") ;;
   measure) wanted=("${measure_packages[@]}") ;;
-  *) echo "usage: scripts/setup.sh play|demo|package|web|windows|test|measure" >&2; exit 2 ;;
+  *) echo "usage: scripts/setup.sh play|demo|package|web|windows|arm64|test|measure" >&2; exit 2 ;;
 esac
 
 if ! command -v apt-get >/dev/null || ! command -v dpkg-query >/dev/null; then
