@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds vorkkeli for the browser: the libraries (once, cached; see
 # build-web-libs.sh), then the page and the replay tool for node into
-# build-web/build, or FOLDER/build, and packs the folder a web host serves,
-# vorkkeli-VERSION-web.zip: index.html, the game's .js, .wasm and .data (its
-# pictures and sound), and the licences. Prints the zip's path. Two builds of
+# build-web/build, or FOLDER/build, and packs what a web host serves, or a
+# player opens by double-click, into vorkkeli-VERSION-web.zip: index.html at
+# its root, the game's one script (its WebAssembly, pictures and sound
+# inside), the icon and the licences. Prints the zip's path. Two builds of
 # one commit in different folders give the same bytes.
 # usage: scripts/build-web.sh [BUILD_FOLDER]
 set -euo pipefail
@@ -26,17 +27,11 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/build/CMakeCache.tx
 name=vorkkeli-$version-web
 stage=$dir/$name
 rm -rf "$stage" && mkdir -p "$stage"
-cp "$dir/build/index.html" "$dir"/build/vorkkeli.{js,wasm,data} "$stage/"
+cp "$dir/build/index.html" "$dir/build/vorkkeli.js" "$stage/"
 cp "$top/desktop/icon-32.png" "$stage/icon.png"
-# Emscripten names the preloaded files' package by a random UUID (a key for a
-# cache the page does not use): named by their hash instead, the same bytes
-# from every build.
-hash=$(sha256sum "$stage/vorkkeli.data")
-uuid=${hash:0:8}-${hash:8:4}-${hash:12:4}-${hash:16:4}-${hash:20:12}
-sed -i "s/\"package_uuid\":\"[0-9a-f-]*\"/\"package_uuid\":\"$uuid\"/" "$stage/vorkkeli.js"
 cp "$top/LICENSE" "$stage/LICENSE.txt"
 "$top/packaging/licences.sh" "$stage"
 tar -xzOf "$top/third_party/zlib-1.3.1.tar.gz" zlib-1.3.1/LICENSE >"$stage/licences/zlib.txt"
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct 2>/dev/null || echo 0)}
-python3 "$top/packaging/pack-zip.py" "$stage" "$dir/$name.zip" "$epoch"
+python3 "$top/packaging/pack-zip.py" "$stage" "$dir/$name.zip" "$epoch" --at-root
 echo "$dir/$name.zip"

@@ -20,8 +20,10 @@ The faults go into a copy of the tree (build-faults/tree), never into the
 tree itself, so work can go on beside a run. For each fault this builds
 build-faults/normal (and build-faults/asan when the normal build's tests all
 pass), runs ctest, restores the file, and prints one line: ID, caught or
-MISSED, and the tests that failed. The page (build-faults/web) is built
-once, and again for each fault in a file with "web" in its name."""
+MISSED, and the tests that failed. The page (build-faults/web) and the
+arm64 build (build-faults/arm64) are built once, and again for each fault
+in a file with "web" or "arm64" in its name or an ID that starts with
+"page-" or "arm64-"."""
 import os
 import re
 import shutil
@@ -33,7 +35,8 @@ SOURCE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 WORK = os.path.join(SOURCE, "build-faults")
 TOP = os.path.join(WORK, "tree")
 WEB = os.path.join(WORK, "web")
-BUILDS = [(os.path.join(WORK, "normal"), ["-DVORKKELI_WEB=" + WEB]),
+ARM64 = os.path.join(WORK, "arm64")
+BUILDS = [(os.path.join(WORK, "normal"), ["-DVORKKELI_WEB=" + WEB, "-DVORKKELI_ARM64=" + ARM64]),
           (os.path.join(WORK, "asan"), ["-DVORKKELI_SANITIZE=ON", "-DCMAKE_BUILD_TYPE=Debug"])]
 
 
@@ -59,13 +62,16 @@ def run(cmd, **kw):
     return subprocess.run(cmd, cwd=TOP, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, **kw)
 
 
-def suite_failures(tests, web):
-    """Builds both builds as needed (and the page, when web says the fault
-    is in it or it was never built) and returns the names of failing tests
-    (empty when everything passes), or None when the fault does not build."""
-    if web or not os.path.exists(os.path.join(WEB, "build", "vorkkeli.js")):
-        if run([os.path.join(TOP, "scripts", "build-web.sh"), WEB]).returncode != 0:
-            return None
+def suite_failures(tests, web, arm64):
+    """Builds both builds as needed (and the page or the arm64 build, when the
+    fault is in it or it was never built) and returns the names of failing
+    tests (empty when everything passes), or None when the fault does not
+    build."""
+    for again, script, folder, made in ((web, "build-web.sh", WEB, "build/vorkkeli.js"),
+                                        (arm64, "build-arm64.sh", ARM64, "build/vorkkeli")):
+        if again or not os.path.exists(os.path.join(folder, made)):
+            if run([os.path.join(TOP, "scripts", script), folder]).returncode != 0:
+                return None
     for folder, options in BUILDS:
         if not os.path.exists(os.path.join(TOP, folder, "CMakeCache.txt")):
             run(["cmake", "-S", TOP, "-B", folder, "-DCMAKE_BUILD_TYPE=RelWithDebInfo", *options])
@@ -103,7 +109,8 @@ def main():
         start = time.time()
         try:
             open(path, "w", encoding="utf-8").write(original.replace(fault["old"], fault["new"]))
-            failed = suite_failures(tests, "web" in fault["file"])
+            failed = suite_failures(tests, "web" in fault["file"] or fault["id"].startswith("page-"),
+                                    "arm64" in fault["file"] or fault["id"].startswith("arm64-"))
         finally:
             open(path, "w", encoding="utf-8").write(original)
         verdict = "NO BUILD" if failed is None else "caught" if failed else "MISSED"
