@@ -14,10 +14,10 @@ the buttons once lifted), layout.txt (the canvas's box in 1280x720,
 1920x1080 and 390x844 windows), ended.txt (the page's words after Escape),
 again.txt (the game playing again after its Play again button),
 requests.txt (every URL asked for) and pictures.txt (pictures a second the
-game handed the page). The page is opened with ?record.
+game handed the page), first-seconds.txt (from opening the page to its
+first picture). The page is opened with ?record.
 With --first-picture it only opens the page, and leaves first.png (a second
-after the first picture), first-seconds.txt (from opening to the first
-picture) and requests.txt.
+after the first picture), first-seconds.txt and requests.txt.
 usage: web_player.py URL FOLDER [--first-picture]"""
 import base64
 import json
@@ -130,10 +130,10 @@ send("Page.addScriptToEvaluateOnNewDocument", source="""
 opened = time.monotonic()
 send("Page.navigate", url=url)
 wait_until("window.pictures > 0", 60)
+with open(os.path.join(folder, "first-seconds.txt"), "w") as f:
+    f.write(f"{time.monotonic() - opened:.2f}\n")
 if first_only:
-    # Opened as a file: the first picture, how long it took, what was asked for.
-    with open(os.path.join(folder, "first-seconds.txt"), "w") as f:
-        f.write(f"{time.monotonic() - opened:.2f}\n")
+    # Opened as a file: the first picture, what was asked for.
     time.sleep(1)
     screenshot("first.png")
     with open(os.path.join(folder, "requests.txt"), "w") as f:

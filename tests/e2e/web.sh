@@ -27,6 +27,7 @@ status=0
 python3 "$TESTS/../tools/web_player.py" "$origin/index.html?record" "$work/seen" >"$work/player.log" 2>&1 || status=$?
 check "the page played through" "0 " "$status $(cat "$work/player.log")"
 echo "pictures a second in headless Chromium: $(cat "$work/seen/pictures.txt" 2>/dev/null)"
+echo "seconds to the first picture served: $(cat "$work/seen/first-seconds.txt" 2>/dev/null)"
 
 replay() { # shots..., the script on stdin: the replay built for the browser's engine
   local args=() shot
