@@ -23,7 +23,7 @@ void run_game_loop(PlayState &ps)
         if (!i_gather_tic(cmd))
             break;
         run_tic(ps, cmd);
-        bool shown = pacer_tic_done(pacer, began, i_now_ns()) || ps.quit;
+        bool shown = pacer_shows_tic(pacer, began, i_now_ns()) || ps.quit;
         if (shown)
             draw_frame(ps);
         long long drawn = i_now_ns();

@@ -26,13 +26,18 @@ extern "C" int __wrap_SDL_FillRect(SDL_Surface *dst, SDL_Rect *rect, Uint32 colo
 }
 
 // Linked with --wrap for pacer_frame_done (by its mangled name): after each
-// frame the machine counts the frames the pacer spent locked to the display.
+// frame the machine counts the frames the pacer spent locked to the display,
+// and notes when it last became locked.
 extern "C" void __real__Z16pacer_frame_doneR10FramePacerbxx(FramePacer &, bool, long long, long long);
 extern "C" void __wrap__Z16pacer_frame_doneR10FramePacerbxx(FramePacer &pacer, bool shown, long long drawn_ns,
                                                             long long returned_ns)
 {
     __real__Z16pacer_frame_doneR10FramePacerbxx(pacer, shown, drawn_ns, returned_ns);
-    machine.locked += pacer.mode == PACE_LOCKED;
+    bool locked = pacer.mode == PACE_LOCKED;
+    if (locked && !machine.locked_now)
+        machine.lock_found_ns = machine.now_ns;
+    machine.locked_now = locked;
+    machine.locked += locked;
 }
 
 static unsigned long long next_random()

@@ -39,6 +39,8 @@ struct FakeMachine {
     TicCmd input;                   // what every frame samples
     long long steps, drawn, pictures;
     long long locked;               // frames after which the pacer was locked to the display
+    bool locked_now;                // after the latest frame
+    long long lock_found_ns;        // when the pacer last became locked
     long long unshown_run, most_unshown; // steps left unshown in a row: now, and the most
     long long sampled_ns;
     std::vector<long long> waiting;    // queued pictures' refreshes

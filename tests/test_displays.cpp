@@ -16,6 +16,7 @@
 
 struct Figures {
     long long steps, pictures, most_unshown, locked;
+    double lock_found_s; // when the pacer became locked for the rest of the row (-1: not locked at its end)
     double median_ms, p95_ms, least_ms; // input to glass, from the fifth second on
 };
 
@@ -25,7 +26,8 @@ static Figures measure()
     latency.erase(latency.begin(), latency.begin() + std::min<size_t>(300, latency.size()));
     std::sort(latency.begin(), latency.end());
     auto at = [&](size_t percent) { return latency.empty() ? 0 : latency[latency.size() * percent / 100] / 1e6; };
-    return {machine.steps, machine.pictures, machine.most_unshown, machine.locked, at(50), at(95), at(0)};
+    double found = machine.locked_now ? machine.lock_found_ns / 1e9 : -1;
+    return {machine.steps, machine.pictures, machine.most_unshown, machine.locked, found, at(50), at(95), at(0)};
 }
 
 // One rule of a row's "must hold" column, checked against the figures; false
@@ -42,6 +44,10 @@ static bool holds(const std::string &rule, const Figures &f, const std::string &
         EXPECT_GE(f.pictures * 100, f.steps * lo) << display << ": " << rule << ", got " << f.pictures;
     } else if (rule == "never locked") {
         EXPECT_EQ(f.locked, 0) << display << ": " << rule << ", but locked for " << f.locked << " frames";
+    } else if (sscanf(rule.c_str(), "locked by %lf s", &ms) == 1) {
+        EXPECT_TRUE(f.lock_found_s >= 0 && f.lock_found_s <= ms)
+            << display << ": " << rule << ", got " << (f.lock_found_s < 0 ? "not locked at the end" : "")
+            << (f.lock_found_s < 0 ? 0 : f.lock_found_s) << " s";
     } else if (rule == "every step shown") {
         EXPECT_EQ(f.pictures, f.steps) << display << ": " << rule;
     } else if (sscanf(rule.c_str(), "at most %lld unshown in a row", &hi) == 1) {
