@@ -11,3 +11,6 @@ int i_check_display()
 {
     return 0;
 }
+
+// Windows resizes and places the window before the switch returns.
+void i_wait_window_settled() {}

@@ -1,5 +1,7 @@
 // The display's checks on an X11 or Wayland desktop: no display at all, one
-// that would not open, and an X server that goes away mid-game.
+// that would not open, and an X server that goes away mid-game; and the
+// window's settling after a switch.
+#include <SDL/SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <signal.h>
 #include <unistd.h>
@@ -88,4 +90,38 @@ int i_check_display()
         XSetIOErrorHandler(display_lost);
     }
     return 0;
+}
+
+// After Alt+Enter the window manager resizes and places the window in its
+// own time, and until SDL has seen that it maps the pointer through the old
+// size and place: a pointer put back then lands off by the window's move (on
+// a busy machine 20 to 60 of the picture's pixels, "360 then 380"). So the
+// switch waits until the X window has the size it was switched to (640 x 480,
+// or the screen's) and the same place at two looks 20 ms apart, events
+// pumped between them. A window manager that never gets there (a screen of
+// several monitors) costs a second once.
+static const Uint32 SETTLE_LIMIT_MS = 1000, SETTLE_LOOK_MS = 20;
+
+void i_wait_window_settled()
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!video_driver_is("x11") || SDL_GetWMInfo(&info) != 1 || info.subsystem != SDL_SYSWM_X11)
+        return;
+    Display *display = info.info.x11.display;
+    Window window = info.info.x11.window, child;
+    XWindowAttributes root, now;
+    XGetWindowAttributes(display, DefaultRootWindow(display), &root);
+    bool full = (screen->flags & SDL_FULLSCREEN) != 0;
+    int width = full ? root.width : screen->w, height = full ? root.height : screen->h;
+    int x = 0, y = 0, last_x = -1, last_y = -1;
+    for (Uint32 until = SDL_GetTicks() + SETTLE_LIMIT_MS; SDL_GetTicks() < until; SDL_Delay(SETTLE_LOOK_MS)) {
+        SDL_PumpEvents();
+        if (!XGetWindowAttributes(display, window, &now))
+            return;
+        XTranslateCoordinates(display, window, root.root, 0, 0, &x, &y, &child);
+        if (now.width == width && now.height == height && x == last_x && y == last_y)
+            return;
+        last_x = x, last_y = y;
+    }
 }

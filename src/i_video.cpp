@@ -75,6 +75,7 @@ void i_switch_window()
 {
     SDL_WM_ToggleFullScreen(screen);
     SDL_WM_GrabInput(SDL_GRAB_OFF);
+    i_wait_window_settled();
 }
 
 void i_finish_frame(const PlayState &, bool shown)

@@ -20,5 +20,8 @@ int i_check_display();
 // Whether the display is a Wayland compositor's, which lets no client move
 // or hold the pointer.
 bool i_on_wayland();
+// After a switch: returns once the window has the size it was switched to
+// and stays in place (or after a second), SDL having seen it.
+void i_wait_window_settled();
 
 #endif
