@@ -11,19 +11,13 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 dir=$(mkdir -p "${1:-$top/build-arm64}" && cd "${1:-$top/build-arm64}" && pwd)
+source "$top/scripts/cross-build.sh"
 "$top/scripts/setup.sh" arm64 >&2
 root=$("$top/scripts/arm64-sysroot.sh")
 echo "Building $dir/ for arm64" >&2
-# pkg-config's answers are kept in CMake's cache: a new root, a new folder.
-[ "$(cat "$dir/build/libraries" 2>/dev/null)" == "$root" ] || rm -rf "$dir/build"
-epoch=${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct 2>/dev/null || echo 0)}
-export SOURCE_DATE_EPOCH=$epoch
-cmake -S "$top" -B "$dir/build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/aarch64-linux-gnu.cmake" \
-  -DVORKKELI_SYSROOT="$root" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORKKELI_GAMES_LAYOUT=ON \
-  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >"$dir/cmake.log" 2>&1 || { cat "$dir/cmake.log" >&2; exit 1; }
-echo "$root" >"$dir/build/libraries"
-cmake --build "$dir/build" -j "$(nproc)" --target vorkkeli vorkkeli-replay manual >"$dir/build.log" 2>&1 ||
-  { tail -n 40 "$dir/build.log" >&2; echo "(all of it in $dir/build.log)" >&2; exit 1; }
+targets=(--target vorkkeli --target vorkkeli-replay --target manual)
+cross_build "$dir" "$root" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/aarch64-linux-gnu.cmake" -DVORKKELI_SYSROOT="$root" \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORKKELI_GAMES_LAYOUT=ON -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON
 # dpkg-shlibdeps finds each library's package in the root's own records.
 (cd "$dir/build" && DPKG_ADMINDIR=$root/var/lib/dpkg DEB_HOST_ARCH=arm64 cpack -G DEB >cpack.log 2>&1) ||
   { cat "$dir/build/cpack.log" >&2; exit 1; }
@@ -33,4 +27,4 @@ for program in vorkkeli vorkkeli-replay; do
     "$program" "$root" "$dir/build/$program" >"$dir/qemu/$program"
   chmod +x "$dir/qemu/$program"
 done
-echo "$dir/build/vorkkeli_$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/build/CMakeCache.txt")_arm64.deb"
+echo "$dir/build/vorkkeli_$(project_version "$dir/build")_arm64.deb"

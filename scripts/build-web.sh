@@ -10,20 +10,16 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 dir=$(mkdir -p "${1:-$top/build-web}" && cd "${1:-$top/build-web}" && pwd)
+source "$top/scripts/cross-build.sh"
 "$top/scripts/setup.sh" web >&2
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs} # emcc's own JavaScript needs acorn from there
 prefix=$("$top/scripts/build-web-libs.sh")
 export PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig PKG_CONFIG_PATH=
 echo "Building $dir/ for the browser" >&2
-# pkg-config's answers are kept in CMake's cache: new libraries, a new folder.
-[ "$(cat "$dir/build/libraries" 2>/dev/null)" == "$prefix" ] || rm -rf "$dir/build"
-cmake -S "$top" -B "$dir/build" -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
-  -DCMAKE_BUILD_TYPE=Release >"$dir/cmake.log" 2>&1 || { cat "$dir/cmake.log" >&2; exit 1; }
-echo "$prefix" >"$dir/build/libraries"
-cmake --build "$dir/build" -j "$(nproc)" >"$dir/build.log" 2>&1 ||
-  { tail -n 40 "$dir/build.log" >&2; echo "The whole log: $dir/build.log" >&2; exit 1; }
+cross_build "$dir" "$prefix" -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake \
+  -DCMAKE_BUILD_TYPE=Release
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/build/CMakeCache.txt")
+version=$(project_version "$dir/build")
 name=vorkkeli-$version-web
 stage=$dir/$name
 rm -rf "$stage" && mkdir -p "$stage"
@@ -32,6 +28,5 @@ cp "$top/desktop/icon-32.png" "$stage/icon.png"
 cp "$top/LICENSE" "$stage/LICENSE.txt"
 "$top/packaging/licences.sh" "$stage"
 tar -xzOf "$top/third_party/zlib-1.3.1.tar.gz" zlib-1.3.1/LICENSE >"$stage/licences/zlib.txt"
-epoch=${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct 2>/dev/null || echo 0)}
 python3 "$top/packaging/pack-zip.py" "$stage" "$dir/$name.zip" "$epoch" --at-root
 echo "$dir/$name.zip"

@@ -11,20 +11,16 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 dir=$(mkdir -p "${1:-$top/build-windows}" && cd "${1:-$top/build-windows}" && pwd)
 host=x86_64-w64-mingw32
+source "$top/scripts/cross-build.sh"
 "$top/scripts/setup.sh" windows >&2
 prefix=$("$top/scripts/build-windows-libs.sh")
 export PKG_CONFIG_LIBDIR=$prefix/lib/pkgconfig:/usr/$host/lib/pkgconfig PKG_CONFIG_PATH=
 echo "Building $dir/ for Windows" >&2
-# pkg-config's answers are kept in CMake's cache: new libraries, a new folder.
-[ "$(cat "$dir/build/libraries" 2>/dev/null)" == "$prefix" ] || rm -rf "$dir/build"
-cmake -S "$top" -B "$dir/build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" \
-  -DVORKKELI_WINDOWS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release >"$dir/cmake.log" 2>&1 ||
-  { cat "$dir/cmake.log" >&2; exit 1; }
-echo "$prefix" >"$dir/build/libraries"
-cmake --build "$dir/build" -j "$(nproc)" >"$dir/build.log" 2>&1 || { tail -n 40 "$dir/build.log" >&2; exit 1; }
+cross_build "$dir" "$prefix" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-w64.cmake" \
+  -DVORKKELI_WINDOWS_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release
 
 # The zip: the game and the DLLs it needs, stripped; its files; the licences.
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/build/CMakeCache.txt")
+version=$(project_version "$dir/build")
 name=vorkkeli-$version-windows-x64
 stage=$dir/$name
 rm -rf "$stage" && mkdir -p "$stage"
@@ -32,25 +28,10 @@ cp "$dir/build/vorkkeli.exe" "$prefix"/bin/{SDL,SDL2,SDL_image,SDL_mixer,libSDL_
   "/usr/$host/lib/zlib1.dll" "$top"/assets/* "$stage/"
 # Same bytes from any folder: strip stamps the time of the last commit,
 # the zip has sorted entries, fixed modes and that time (not before 1980).
-epoch=${SOURCE_DATE_EPOCH:-$(git -C "$top" log -1 --format=%ct 2>/dev/null || echo 0)}
-SOURCE_DATE_EPOCH=$epoch $host-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll
+$host-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll
 cp "$top/LICENSE" "$stage/LICENSE.txt"
-controls=$(sed -n 's/^\([^#][^|]*\) | \(.*\)/  \1|\2/p' "$top/desktop/controls.txt" | awk -F'|' '{printf "%-22s%s\n", $1, $2}')
-python3 - "$top/packaging/README-windows.txt" "$version" "$controls" "$top/desktop/messages.txt" \
-  >"$stage/README.txt" <<'PY'
-import sys, textwrap
-template, version, controls, messages = sys.argv[1:]
-entries = []
-for line in open(messages, encoding="utf-8"):
-    if not line.startswith("#") and line.strip():
-        where, message, meaning = (part.strip() for part in line.split(" | "))
-        if where == "all":
-            entries.append("  " + message + "\n" + textwrap.fill(meaning, 74, initial_indent="      ",
-                                                                subsequent_indent="      "))
-text = open(template, encoding="utf-8").read()
-print(text.replace("@VERSION@", version).replace("@CONTROLS@", controls)
-      .replace("@MESSAGES@", "\n\n".join(entries)), end="")
-PY
+cmake -DTEMPLATE="$top/packaging/README-windows.txt" -DOUTPUT="$stage/README.txt" -DVERSION="$version" \
+  -P "$top/cmake/tables.cmake"
 "$top/packaging/licences.sh" "$stage"
 cp /usr/share/doc/libz-mingw-w64/copyright "$stage/licences/zlib.txt"
 # Windows' own line ends in what a player reads.

@@ -13,13 +13,11 @@ if ! command -v dpkg-shlibdeps >/dev/null || ! command -v file >/dev/null; then
   exit 1
 fi
 # Every time stamp in the package is the last commit's.
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || echo 0)
-fi
-export SOURCE_DATE_EPOCH
+top=$PWD
+source scripts/cross-build.sh
 # Only the game is built; the package's install does not wait for the tools.
 cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORKKELI_GAMES_LAYOUT=ON \
   -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target vorkkeli manual >/dev/null
 (cd "$dir" && cpack -G DEB >cpack.log 2>&1) || { cat "$dir/cpack.log" >&2; exit 1; }
-echo "$(cd "$dir" && pwd)/vorkkeli_$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$dir/CMakeCache.txt")_$(dpkg --print-architecture).deb"
+echo "$(cd "$dir" && pwd)/vorkkeli_$(project_version "$dir")_$(dpkg --print-architecture).deb"

@@ -8,21 +8,17 @@
 # rows whose label matches it (grep -E); BUSY=N runs N busy loops beside the
 # game, as other work on the machine.
 # usage: [BUSY=N] tools/measure-pacing.sh [GAME_BINARY] [SECONDS] [ROWS]   (defaults: build/vorkkeli, 10, all)
-set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+source "$top/tests/e2e/lib.sh" # a scratch folder, a private X server, fields
 "$top/scripts/setup.sh" measure
 "$top/scripts/build.sh" >/dev/null
 game=$(realpath "${1:-$top/build/vorkkeli}")
 seconds=${2:-10}
 rows=${3:-.}
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-for ((i = 0; i < ${BUSY:-0}; i++)); do sh -c 'while :; do :; done' & done
+for ((i = 0; i < ${BUSY:-0}; i++)); do sh -c 'while :; do :; done' & pids+=($!); done
 
-mkfifo "$work/fd"
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/fd" 2>/dev/null &
-read -r number <"$work/fd"
-export DISPLAY=":$number" SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work" SDL12COMPAT_SYNC_TO_VBLANK=0
+start_x 640 480
+export SDL12COMPAT_SYNC_TO_VBLANK=0
 cd "$top/assets"
 
 # Up pressed every 0.2 to 0.3 s through XTest, each press's time printed.
@@ -50,9 +46,9 @@ play() { # label, then FAKE_DISPLAY_* settings
   sleep 1 && python3 -c "$press" $((seconds - 2)) >"$work/pressed"
   wait "$playing" || true
   read -r median p95 < <(python3 -c "$latency" "$work/pressed" "$work/shown")
-  field() { grep -oE "(^| )$1=[0-9.]*" "$work/err" | cut -d= -f2; }
-  printf '%-26s %8s %10s %12s %14s %6s %13s %5s\n' "$1" "$(field steps)" "$(field flips)" "$(field unshown)" \
-    "$median" "$p95" "$(field sampled)" "$(field cpu)%"
+  local err=$work/err
+  printf '%-26s %8s %10s %12s %14s %6s %13s %5s\n' "$1" "$(field steps "$err")" "$(field flips "$err")" \
+    "$(field unshown "$err")" "$median" "$p95" "$(field sampled "$err")" "$(field cpu "$err")%"
 }
 jitter=FAKE_DISPLAY_JITTER_US=100
 play "59.94 Hz" FAKE_DISPLAY_HZ=59.94 $jitter

@@ -5,20 +5,14 @@
 # native game runs with tools/fake_display.cpp keeping SDL's own flip; the
 # Windows one is vorkkeli-counted.exe from scripts/build-windows.sh.
 # usage: tools/measure-wine.sh [SECONDS]   (default 10)
-set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+source "$top/tests/e2e/lib.sh" # a scratch folder, a private X server, fields
 seconds=${1:-10}
 "$top/scripts/setup.sh" measure
 "$top/scripts/build.sh" >/dev/null
 "$top/scripts/build-windows.sh" >/dev/null
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-mkfifo "$work/fd"
-Xvfb -displayfd 3 -screen 0 1280x720x24 -nolisten tcp 3>"$work/fd" 2>/dev/null &
-read -r number <"$work/fd"
-export DISPLAY=":$number" SDL_AUDIODRIVER=dummy XDG_RUNTIME_DIR="$work"
+start_x 1280 720
 export WINEPREFIX=${XDG_CACHE_HOME:-$HOME/.cache}/vorkkeli/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-field() { grep -o "$1=[0-9.]*" "$2" | cut -d= -f2; }
 printf '%-22s %8s %10s %6s\n' game steps/s pictures/s CPU
 
 (cd "$top/assets" && env LD_PRELOAD="$top/build/libfake_display.so" FAKE_DISPLAY_STEPS=$((seconds * 60 + 60)) \

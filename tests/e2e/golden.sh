@@ -17,7 +17,7 @@ if [ -n "${GOLDEN_UPDATE:-}" ]; then # says what changed, then writes it
   sed 20q "$work/trace.changed"
   for shot in "${shots[@]}"; do
     name=${shot#*:}
-    echo "$name.png: $(compare -metric AE "$golden/$name.png" "$work/$name.png" null: 2>&1) pixels differ"
+    echo "$name.png: $(pixels_differ "$golden/$name.png" "$work/$name.png") pixels differ"
   done
   cp "$work"/*.png "$work/drive.trace" "$golden/"
   echo "rewrote the expected files in $golden: read the diff and look at the pictures before committing"
@@ -69,6 +69,6 @@ check "the trace, frame by frame" "" "$(sed 6q "$work/trace.diff")"
 for shot in "${shots[@]}"; do
   name=${shot#*:}
   check "frame ${shot%:*} ($name), pixel for pixel" 0 \
-    "$(compare -metric AE "$golden/$name.png" "$work/$name.png" null: 2>&1)"
+    "$(pixels_differ "$golden/$name.png" "$work/$name.png")"
 done
 finish

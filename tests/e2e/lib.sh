@@ -36,6 +36,15 @@ start_x() { # width height [Xvfb option...]: a private X server, a new one each 
   read -r number <"$work/displayfd.$servers"
   export DISPLAY=":$number"
 }
+# The number after NAME= in a program's report (a file), or what is missing.
+field() { # name file
+  local report && report=$(cat "$2")
+  [[ $report =~ (^|[^a-z_])$1=([0-9.]+) ]] && echo "${BASH_REMATCH[2]}" || echo "no $1 in $2"
+}
+# How many pixels of two pictures differ, as ImageMagick counts them.
+pixels_differ() { # picture picture
+  compare -metric AE "$1" "$2" null: 2>&1 || true
+}
 wait_for() { # seconds command...: polls the command until it succeeds
   local until=$((SECONDS + $1))
   until "${@:2}"; do [ "$SECONDS" -lt "$until" ] || return 1; sleep 0.05; done

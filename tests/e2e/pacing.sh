@@ -18,9 +18,7 @@ for row in "no vsync|0" "50 Hz|50"; do
     FAKE_DISPLAY_NO_COPY=1 FAKE_DISPLAY_PRESENT_US=1000 FAKE_DISPLAY_STEPS=240 "$VORKKELI") 2>"$work/err" ||
     status=$?
   check "$display: the game ends on the close request" 0 "$status"
-  report=$(cat "$work/err")
-  field() { [[ $report =~ $1=([0-9.]+) ]] && echo "${BASH_REMATCH[1]}" || echo "no $1 in the report"; }
-  check "$display: the key state read after the drain, every frame" 0 "$(field early_reads)"
+  check "$display: the key state read after the drain, every frame" 0 "$(field early_reads "$work/err")"
   # Steps against the display's own clock (the game's is under test here),
   # counted from the first step, which may itself come late: the tics due
   # meanwhile are caught up, at most a stall's worth (0.2 s, 12 tics). Below,
@@ -30,8 +28,8 @@ for row in "no vsync|0" "50 Hz|50"; do
   check "$display: 60 steps a second of the display's clock, within a stall's worth above and a tenth below" yes \
     "$(python3 -c 'import sys; n, s = int(sys.argv[1]) - 1, float(sys.argv[2])
 print("yes" if s * 60 * 0.9 - 13 <= n <= s * 60 + 13 else f"{n + 1} steps in {s} s")' \
-      "$(field step_count)" "$(field seconds)")"
-  most=$(field most_unshown)
+      "$(field step_count "$work/err")" "$(field seconds "$work/err")")"
+  most=$(field most_unshown "$work/err")
   check "$display: never more than six steps in a row unshown" yes "$([[ $most =~ ^[0-6]$ ]] && echo yes || echo "$most")"
 done
 finish

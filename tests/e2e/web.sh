@@ -39,7 +39,7 @@ idle() { for _ in $(seq "$1"); do echo '320 0 -'; done; }
 
 idle 600 | replay "600:$work/idle.png"
 check "no input for 10 s: the replay's frame 600, pixel for pixel" 0 \
-  "$(compare -metric AE "$work/idle.png" "$work/seen/idle.png" null: 2>&1)"
+  "$(pixels_differ "$work/idle.png" "$work/seen/idle.png")"
 
 # The piston's swing from F2 on: the first picture shown after 0.6 s and
 # the second after 1.8 s, each found exactly among the replay's frames of
@@ -74,7 +74,7 @@ check "F2, 1.8 s on: the replay's engine view at the tic 60 steps a second give"
 read -r steered <"$work/seen/steered-tics.txt" || steered=0
 head -n "$steered" "$work/seen/record.txt" | replay "$steered:$work/steered.png" || true
 check "two moves right, Up held: the picture is the replay's of the page's own input, pixel for pixel" 0 \
-  "$(compare -metric AE "$work/steered.png" "$work/seen/steered.png" null: 2>&1)"
+  "$(pixels_differ "$work/steered.png" "$work/seen/steered.png")"
 
 # The picture's x under the pointer is the game's, exactly: the page's own
 # recording of the x the game read, with the pointer on the middle of each

@@ -16,7 +16,7 @@ diff "$golden/drive.trace" "$work/drive.trace" >"$work/trace.diff" || true
 check "the golden drive under Wine: the trace, frame by frame" "" "$(sed 6q "$work/trace.diff")"
 for name in grip engine marks; do
   check "the golden drive under Wine: $name.png, pixel for pixel" 0 \
-    "$(compare -metric AE "$golden/$name.png" "$game_dir/$name.png" null: 2>&1)"
+    "$(pixels_differ "$golden/$name.png" "$game_dir/$name.png")"
 done
 
 start_x 1280 720
