@@ -33,6 +33,9 @@ static const long long LOCK_BAND_NS = NOMINAL_NS / 200;
 static const long long STEADY_GAP_NS = 6 * MS;
 // The steady gaps' median within 1 % of 60 Hz starts a probe ("58 Hz", "59 Hz").
 static const long long PROBE_BAND_NS = NOMINAL_NS / 100;
+// A probe is this many frames, each started this much late; only a display
+// that waits brings every one back on a refresh ("no vsync, a flip 8 ms slow
+// once a second", "60.00 Hz").
 static const int PROBE_FRAMES = 8;
 static const long long PROBE_SHIFT_NS = NOMINAL_NS / 2;
 // After a failed probe or a lost lock, this many frames on the schedule (10 s)
@@ -48,6 +51,7 @@ static const long long ON_REFRESH_NS = 6 * MS;
 static const long long MISSED_NS = 6 * MS;
 // A flip back this soon after the picture was drawn did not wait ("no vsync").
 static const long long AT_ONCE_NS = MS / 2;
+// This many returns in a row off the refreshes end the lock ("60 then 50 Hz").
 static const int OFF_REFRESH_TO_LEAVE = 3;
 // Locked, the period is measured over this many refreshes ("returns 1.9 ms late").
 static const int PERIOD_REFRESHES = 30;
