@@ -28,5 +28,5 @@ cp "$top/desktop/icon-32.png" "$stage/icon.png"
 cp "$top/LICENSE" "$stage/LICENSE.txt"
 "$top/packaging/licences.sh" "$stage"
 tar -xzOf "$top/third_party/zlib-1.3.1.tar.gz" zlib-1.3.1/LICENSE >"$stage/licences/zlib.txt"
-python3 "$top/packaging/pack-zip.py" "$stage" "$dir/$name.zip" "$epoch" --at-root
+python3 "$top/packaging/pack-zip.py" "$stage" "$dir/$name.zip" "$SOURCE_DATE_EPOCH" --at-root
 echo "$dir/$name.zip"

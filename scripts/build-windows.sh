@@ -36,7 +36,7 @@ cmake -DTEMPLATE="$top/packaging/README-windows.txt" -DOUTPUT="$stage/README.txt
 cp /usr/share/doc/libz-mingw-w64/copyright "$stage/licences/zlib.txt"
 # Windows' own line ends in what a player reads.
 sed -i 's/$/\r/' "$stage/README.txt" "$stage/LICENSE.txt"
-python3 "$top/packaging/pack-zip.py" "$stage" "$dir/$name.zip" "$epoch"
+python3 "$top/packaging/pack-zip.py" "$stage" "$dir/$name.zip" "$SOURCE_DATE_EPOCH"
 
 # The installer, from the same files: what it installs and what its
 # uninstaller removes, listed from the folder.

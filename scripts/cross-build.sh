@@ -3,9 +3,8 @@
 # shares, the configure-and-build of a cross build with its logs, and the
 # project's version.
 
-# The last commit's time (SOURCE_DATE_EPOCH when set), exported.
+# The last commit's time (SOURCE_DATE_EPOCH when set), exported for every step.
 export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git -C "$(dirname "${BASH_SOURCE[0]}")" log -1 --format=%ct 2>/dev/null || echo 0)}
-epoch=$SOURCE_DATE_EPOCH
 
 # cross_build FOLDER LIBRARIES CMAKE_OPTION...: configures FOLDER/build (anew
 # when LIBRARIES, the folder of libraries it is built against, changed:

@@ -130,10 +130,10 @@ FramePacer start_pacer(long long now_ns)
 // to start (so waking up late counts) to its flip.
 static long long frame_cost(const StartMargin &margin)
 {
-    long long sorted[WORK_SAMPLES];
-    std::copy(margin.work_ns, margin.work_ns + margin.samples, sorted);
     if (margin.samples == 0)
         return 0;
+    long long sorted[WORK_SAMPLES];
+    std::copy(margin.work_ns, margin.work_ns + margin.samples, sorted);
     std::nth_element(sorted, sorted + margin.samples * 95 / 100, sorted + margin.samples);
     return sorted[margin.samples * 95 / 100];
 }
