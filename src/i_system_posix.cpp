@@ -1,5 +1,5 @@
-// The game's system edge on Linux: the vsync request, a monotonic clock, and
-// a sleep until a moment of it. (The launcher starts the game in its data folder.)
+// The game's system edge on Linux: the vsync request, a monotonic clock, a
+// sleep until a moment of it, and the thread's CPU clock. (The launcher starts the game in its data folder.)
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
@@ -21,6 +21,13 @@ long long i_now_ns()
     timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
     return now.tv_sec * NS_PER_SECOND + now.tv_nsec;
+}
+
+long long i_cpu_ns()
+{
+    timespec used;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
+    return used.tv_sec * NS_PER_SECOND + used.tv_nsec;
 }
 
 void i_wait_until_ns(long long when_ns)

@@ -1,5 +1,6 @@
-// The game's system edge in a browser: the page's monotonic clock, and a
-// sleep that gives the page its turn (the loop runs under Asyncify).
+// The game's system edge in a browser: the page's monotonic clock, a sleep
+// that gives the page its turn (the loop runs under Asyncify), and the clock
+// again as the CPU clock.
 #include <emscripten.h>
 
 #include "i_system.h"
@@ -12,6 +13,14 @@ void i_init_system() {}
 long long i_now_ns()
 {
     return (long long)(emscripten_get_now() * 1e6); // performance.now(), in ms
+}
+
+// A page has no CPU clock. Its script runs a tic from start to end without
+// the page doing anything else between, so the clock is the tic's own time
+// (all the page can see of the machine taking it away).
+long long i_cpu_ns()
+{
+    return i_now_ns();
 }
 
 // The page's timers wake a millisecond at a time and may wake early; the

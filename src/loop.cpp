@@ -8,9 +8,9 @@
 
 // Every rate in the game is per tic, so a tic runs every 1/60 s, or once per
 // refresh of a display within 0.5 % of 60 Hz. Behind the schedule (drawing
-// slower than a slot), the due tics run one after another, each from its own
-// input, and only the last of them is drawn (at most six in a row go
-// undrawn). quit is tested only here, at the top: the tic that brought the
+// slower than a slot, or the machine busy elsewhere), the due tics run one
+// after another, each from its own input, and only the last of them is drawn
+// (at most six in a row go undrawn). quit is tested only here, at the top: the tic that brought the
 // request is drawn and shown, however late.
 void run_game_loop(PlayState &ps)
 {
@@ -19,11 +19,11 @@ void run_game_loop(PlayState &ps)
     pacer = start_pacer(i_now_ns());
     while (!ps.quit) {
         i_wait_until_ns(pacer_frame_start(pacer, i_now_ns()));
-        long long began = i_now_ns();
+        long long began_cpu = i_cpu_ns();
         if (!i_gather_tic(cmd))
             break;
         run_tic(ps, cmd);
-        bool shown = pacer_shows_tic(pacer, began, i_now_ns()) || ps.quit;
+        bool shown = pacer_shows_tic(pacer, i_now_ns(), i_cpu_ns() - began_cpu) || ps.quit;
         if (shown)
             draw_frame(ps);
         long long drawn = i_now_ns();

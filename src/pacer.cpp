@@ -13,9 +13,10 @@
 //          the period out of 0.5 %, or no frame for 200 ms
 //
 // FREE and PROBING follow the schedule, which starts again from now after a
-// stall (200 ms behind), a slow first flip or a tic whose own work outlasts
-// its slot; there a tic that ends after the next one is due is left undrawn
-// (catch-up). LOCKED starts each frame its margin before the refresh it
+// stall (200 ms behind), a slow first flip or a tic whose own work (its CPU
+// time) outlasts its slot; there a tic that ends after the next one is due,
+// because drawing was slow or the machine gave the game no CPU, is left
+// undrawn (catch-up). LOCKED starts each frame its margin before the refresh it
 // aims at and shows every tic.
 #include <algorithm>
 #include <cstdlib>
@@ -67,8 +68,11 @@ static const int HITS_TO_SHRINK = 60; // a second of hits shrinks the safety by 
 // drawn all the same: the picture never stops for more than seven tics, about
 // a tenth of a second, however slow drawing is ("draws 100 ms", "15 ms a tic").
 static const int UNSHOWN_IN_A_ROW = 6;
-// A tic whose own work takes longer than a slot: the machine is slower than
-// the schedule, and catching up would be a burst ("14 ms a tic", "40 ms a tic").
+// A tic whose own work, its CPU time, takes longer than a slot: the machine
+// is slower than the schedule, and catching up would be a burst ("14 ms a
+// tic", "40 ms a tic"). A tic longer only on the clock was preempted, and is
+// caught up ("preempted 20 ms"). Above Windows' coarsest thread time, a
+// 15.6 ms clock tick, so an ordinary tic there never reads as slow.
 static const long long SLOW_TIC_NS = NOMINAL_NS;
 
 // The median of the latest steady gaps: a late wake-up lengthens one gap and
@@ -170,19 +174,18 @@ long long pacer_frame_start(FramePacer &pacer, long long now_ns)
 // Whether the tic just run is drawn and shown. Locked, every tic is. On the
 // schedule a tic that ends after the next one is due is not (catch-up): the
 // next runs at once, from its own input, and the picture is drawn for the
-// tic that catches up, so slow drawing or a slow display costs pictures,
-// not steps. But never more than six in a row, so the picture never
-// freezes; and never a tic whose own work took longer than its slot: there
-// catching up cannot help, and each tic is shown as the machine allows.
-bool pacer_shows_tic(FramePacer &pacer, long long began_ns, long long ticked_ns)
+// tic that catches up, so slow drawing, a slow display or a machine busy
+// elsewhere costs pictures, not steps. But never more than six in a row, so
+// the picture never freezes; and never a tic whose own work took longer than
+// its slot: there catching up cannot help, and each tic is shown as the
+// machine allows.
+bool pacer_shows_tic(FramePacer &pacer, long long ticked_ns, long long tic_cpu_ns)
 {
-    pacer.began_ns = began_ns;
-    pacer.ticked_ns = ticked_ns;
+    pacer.slow_tic = tic_cpu_ns > SLOW_TIC_NS;
     if (pacer.mode == PACE_LOCKED)
         return true;
     bool behind = !frame_in_time(pacer.schedule, ticked_ns);
-    bool slow_tic = ticked_ns - began_ns > SLOW_TIC_NS;
-    bool catch_up = behind && !slow_tic && pacer.unshown < UNSHOWN_IN_A_ROW;
+    bool catch_up = behind && !pacer.slow_tic && pacer.unshown < UNSHOWN_IN_A_ROW;
     return !catch_up;
 }
 
@@ -222,10 +225,9 @@ static void watch_returns(FramePacer &pacer, long long returned_ns)
 static void free_frame_done(FramePacer &pacer, bool shown, long long returned_ns)
 {
     bool slow_first = shown && !pacer.watch.returned && !frame_in_time(pacer.schedule, returned_ns);
-    bool slow_tic = pacer.ticked_ns - pacer.began_ns > SLOW_TIC_NS;
     next_frame(pacer.schedule);
     pacer.watch.frames++;
-    if (slow_first || slow_tic)
+    if (slow_first || pacer.slow_tic)
         pacer.schedule = start_schedule(returned_ns);
     else if (shown)
         watch_returns(pacer, returned_ns);

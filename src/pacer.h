@@ -51,16 +51,17 @@ struct FramePacer {
     RefreshProbe probe;
     DisplayLock lock;
     StartMargin margin;
-    long long start_ns;            // when this frame was meant to start
-    long long began_ns, ticked_ns; // and when its tic began and ended
-    int unshown;                   // tics left undrawn and unshown in a row
+    long long start_ns; // when this frame was meant to start
+    bool slow_tic;      // its tic's own work outlasted a slot
+    int unshown;        // tics left undrawn and unshown in a row
 };
 FramePacer start_pacer(long long now_ns);
 // When the frame's tic is to start; then, once it has run, whether its
-// picture is drawn and shown; then when the picture was drawn and its flip
-// returned, if shown, or when it was left unshown.
+// picture is drawn and shown, from when the tic ended and the CPU time it
+// had; then when the picture was drawn and its flip returned, if shown, or
+// when it was left unshown.
 long long pacer_frame_start(FramePacer &pacer, long long now_ns);
-bool pacer_shows_tic(FramePacer &pacer, long long began_ns, long long ticked_ns);
+bool pacer_shows_tic(FramePacer &pacer, long long ticked_ns, long long tic_cpu_ns);
 void pacer_frame_done(FramePacer &pacer, bool shown, long long drawn_ns, long long returned_ns);
 
 #endif

@@ -1,7 +1,9 @@
 // The made-up machine under the game's own frame loop in the tests: a clock
-// that moves only when told, a tic's work of a set or varying cost, a
-// picture's drawing of another, input that ends at a set time, and a display
-// of any refresh period, present cost, wake-up jitter or queue of pictures.
+// that moves only when told and a CPU clock that moves only with the game's
+// work, a tic's work of a set or varying cost, tics preempted by other work,
+// a picture's drawing of another cost, input that ends at a set time, and a
+// display of any refresh period, present cost, wake-up jitter or queue of
+// pictures.
 #include <algorithm>
 
 #include "i_input.h"
@@ -21,6 +23,7 @@ extern "C" int __wrap_SDL_FillRect(SDL_Surface *dst, SDL_Rect *rect, Uint32 colo
     if (dst == screen && rect == NULL) {
         machine.drawn++;
         machine.now_ns += machine.draw_ns;
+        machine.cpu_ns += machine.draw_ns;
     }
     return __real_SDL_FillRect(dst, rect, colour);
 }
@@ -61,6 +64,15 @@ static long long work()
     return machine.work_ns + extra;
 }
 
+// One tic in four, at random, waits for the CPU while it runs, up to the
+// machine's preemption: time passes that the game's CPU clock does not count.
+static long long preempted()
+{
+    if (machine.preempt_ns == 0 || next_random() % 4 != 0)
+        return 0;
+    return (long long)(next_random() % (unsigned long long)(machine.preempt_ns + 1));
+}
+
 void i_init_system() {}
 
 long long i_now_ns()
@@ -70,6 +82,11 @@ long long i_now_ns()
 
 // The frame counted stall_step wakes up that much late, as a stopped or
 // starved process does.
+long long i_cpu_ns()
+{
+    return machine.cpu_ns;
+}
+
 void i_wait_until_ns(long long when_ns)
 {
     machine.now_ns = std::max(machine.now_ns, when_ns) + (machine.steps == machine.stall_step ? machine.stall_ns : 0);
@@ -90,7 +107,9 @@ bool i_gather_tic(TicCmd &cmd)
     cmd = machine.input;
     cmd.quit = machine.steps == machine.quit_step;
     machine.sampled_ns = machine.now_ns;
-    machine.now_ns += work();
+    long long own = work();
+    machine.cpu_ns += own;
+    machine.now_ns += own + preempted();
     machine.steps++;
     return true;
 }

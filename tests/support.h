@@ -21,8 +21,10 @@ void step(PlayState &ps, int pointer_x, std::initializer_list<int> held = {});
 // refreshes at every multiple of refresh_ns from time 0.
 struct FakeMachine {
     long long now_ns;
+    long long cpu_ns;               // the game's CPU time: its tics' work and its drawing
     long long work_ns;              // a tic's work, from sampling its input, at least; see i_fake.cpp
     bool varied;                    // the work varies from tic to tic as a real tic's does
+    long long preempt_ns;           // one tic in four is kept off the CPU up to this long while it runs
     long long draw_ns;              // drawing a picture costs this much
     long long stall_step, stall_ns; // the frame counted stall_step (from 0) wakes up this much late
     long long refresh_ns;           // the refresh period; 0: flips do not wait

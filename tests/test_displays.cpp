@@ -75,20 +75,21 @@ TEST_F(Game, DisplaysNearAndAwayFromSixtyHertz)
         if (line.empty() || line[0] == '#')
             continue;
         char display[64];
-        double hz, present_ms, tic_ms, draw_ms, stall_ms, jitter_ms, late_ms, then_hz, seconds;
+        double hz, present_ms, tic_ms, draw_ms, preempt_ms, stall_ms, jitter_ms, late_ms, then_hz, seconds;
         long long queue, varies, stall_step;
         int rules_at = 0;
         ASSERT_EQ(sscanf(line.c_str(),
-                         "%63[^|]| %lf | %lld | %lf | %lf | %lf | %lld | %lld | %lf | %lf | %lf | %lf | %lf |%n", display,
-                         &hz, &queue, &present_ms, &tic_ms, &draw_ms, &varies, &stall_step, &stall_ms, &jitter_ms,
-                         &late_ms, &then_hz, &seconds, &rules_at),
-                  13)
+                         "%63[^|]| %lf | %lld | %lf | %lf | %lf | %lld | %lf | %lld | %lf | %lf | %lf | %lf | %lf |%n",
+                         display, &hz, &queue, &present_ms, &tic_ms, &draw_ms, &varies, &preempt_ms, &stall_step,
+                         &stall_ms, &jitter_ms, &late_ms, &then_hz, &seconds, &rules_at),
+                  14)
             << line;
         rows++;
         TearDown(), SetUp();
         machine.work_ns = (long long)(tic_ms * MS);
         machine.draw_ns = (long long)(draw_ms * MS);
         machine.varied = varies != 0;
+        machine.preempt_ns = (long long)(preempt_ms * MS);
         machine.input.keys[SDLK_F2] = 1; // the engine view: the cheapest frame to draw, for real
         machine.jitter_ns = (long long)(jitter_ms * MS);
         machine.input_ends_ns = (long long)(seconds * NS);

@@ -112,6 +112,11 @@ void i_wait_until_ns(long long when_ns)
     now_ns = when_ns > now_ns ? when_ns : now_ns;
 }
 
+long long i_cpu_ns()
+{
+    return now_ns;
+}
+
 // The surface as the game asks for it, on SDL's dummy driver.
 SDL_Surface *i_open_screen(const char *, int width, int height)
 {
