@@ -3,12 +3,20 @@
 // again as the CPU clock.
 #include <emscripten.h>
 
+#include <cstdlib>
+
 #include "i_system.h"
 #include "i_timer.h"
 
 // The browser paces the pictures to its own refresh (i_video_web.cpp); SDL
-// is not asked to wait for it.
-void i_init_system() {}
+// is not asked to wait for it. Nor to give the page its turn after each
+// picture: the game asks for the next animation frame as soon as it has
+// drawn, where a turn given first lets a key press (after which the browser
+// paints before it runs timers) push the request past the next frame.
+void i_init_system()
+{
+    setenv("SDL_EMSCRIPTEN_ASYNCIFY", "0", 0);
+}
 
 long long i_now_ns()
 {

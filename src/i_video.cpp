@@ -83,3 +83,8 @@ void i_finish_frame(const PlayState &, bool shown)
     if (shown)
         SDL_Flip(screen);
 }
+
+bool i_animation_frames()
+{
+    return false;
+}

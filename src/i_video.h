@@ -12,6 +12,12 @@
 SDL_Surface *i_open_screen(const char *title, int width, int height);
 // Each frame's picture: shown, or left unshown when it came too late.
 void i_finish_frame(const PlayState &ps, bool shown);
+// Whether the display is a page's animation frames: each flip returns at
+// the next, and what the game draws as it wakes there is painted in that
+// frame (a timer set to wake it just before the next frame as often as not
+// wakes it after that frame has begun). Elsewhere a flip waits for the
+// refresh that shows its picture, or does not wait at all.
+bool i_animation_frames();
 // Alt+Enter: full screen to a window, or back (where the platform has both).
 void i_switch_window();
 // i_display_*.cpp (in the browser, i_video_web.cpp): no display at all, one

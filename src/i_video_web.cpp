@@ -54,3 +54,9 @@ void i_finish_frame(const PlayState &, bool shown)
     SDL_Flip(screen);
     wait_for_animation_frame();
 }
+
+// The game wakes inside the animation frame's callbacks.
+bool i_animation_frames()
+{
+    return true;
+}

@@ -16,7 +16,7 @@ void run_game_loop(PlayState &ps)
 {
     static TicCmd cmd;
     static FramePacer pacer;
-    pacer = start_pacer(i_now_ns());
+    pacer = start_pacer(i_now_ns(), i_animation_frames());
     while (!ps.quit) {
         i_wait_until_ns(pacer_frame_start(pacer, i_now_ns()));
         long long began_cpu = i_cpu_ns();

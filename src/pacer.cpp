@@ -12,6 +12,9 @@
 //    +---- 3 returns off the refreshes, a flip back at once, ---- LOCKED
 //          the period out of 0.5 %, or no frame for 200 ms
 //
+// On a page's animation frames (i_animation_frames) a locked frame starts as
+// the last returns, since what is drawn then is painted in that frame.
+//
 // FREE and PROBING follow the schedule, which starts again from now after a
 // stall (200 ms behind), a slow first flip or a tic whose own work (its CPU
 // time) outlasts its slot; there a tic that ends after the next one is due,
@@ -40,8 +43,11 @@ static const long long PROBE_BAND_NS = NOMINAL_NS / 100;
 static const int PROBE_FRAMES = 8;
 static const long long PROBE_SHIFT_NS = NOMINAL_NS / 2;
 // After a failed probe or a lost lock, this many frames on the schedule (10 s)
-// before the next probe ("no vsync, then 60 Hz after a stall").
-static const long long REPROBE_FRAMES = 600;
+// before the next probe ("no vsync, then 60 Hz after a stall"). The first
+// comes a second in, once the start's own slow frames are past (X setting
+// the display up, a page opening its sound): one late return fails a probe
+// ("60.00 Hz, a flip 10 ms late once a second").
+static const long long REPROBE_FRAMES = 600, FIRST_PROBE_FRAMES = 60;
 // A waiting flip returns on a refresh, or later when the thread wakes up late
 // (on a busy machine several milliseconds late), so a return this close to a
 // refresh is on it. A probe's frames start half a frame late, outside it.
@@ -54,7 +60,10 @@ static const long long MISSED_NS = 6 * MS;
 static const long long AT_ONCE_NS = MS / 2;
 // This many returns in a row off the refreshes end the lock ("60 then 50 Hz").
 static const int OFF_REFRESH_TO_LEAVE = 3;
-// Locked, the period is measured over this many refreshes ("returns 1.9 ms late").
+// Locked, the period is measured over this many refreshes ("returns 1.9 ms
+// late"), from the second such stretch on: the lock starts from a return that
+// may have come up to 6 ms late, a whole percent of the period over the first
+// ("wakes up to 5 ms late").
 static const int PERIOD_REFRESHES = 30;
 // Locked, no frame this long after the next refresh is a stop, not a slow
 // frame: the schedule starts again from now ("stalls 250 ms").
@@ -115,19 +124,22 @@ static void enter(FramePacer &pacer, PaceMode mode, long long now_ns)
         pacer.lock.period_ns = pacer.probe.period_ns;
         pacer.lock.refresh_ns = pacer.lock.measured_from_ns = now_ns;
         pacer.lock.refreshes = 0;
+        pacer.lock.measuring = false;
         pacer.lock.off_refresh = 0;
         break;
     }
     pacer.mode = mode;
 }
 
-FramePacer start_pacer(long long now_ns)
+FramePacer start_pacer(long long now_ns, bool animation_frames)
 {
     FramePacer pacer = {};
     pacer.mode = PACE_FREE;
+    pacer.animation_frames = animation_frames;
     pacer.schedule = start_schedule(now_ns);
     pacer.margin.safety_ns = SAFETY_START_NS;
-    return pacer; // a display may be probed from the first frames on
+    pacer.watch.probe_from = FIRST_PROBE_FRAMES;
+    return pacer;
 }
 
 // A high percentile of the shown frames' own cost, from when each was meant
@@ -151,8 +163,10 @@ static void record_work(StartMargin &margin, long long work_ns)
 
 // Locked, a frame starts its cost and the safety before the refresh it aims
 // at, so the input is read as late as the frame allows: the first refresh
-// its cost can still make. Otherwise it starts in its slot of the schedule
-// (a probe's frames half a frame later).
+// its cost can still make. On a page's animation frames it starts at once,
+// painted in the frame that woke it, and its flip comes back at the next.
+// Otherwise it starts in its slot of the schedule (a
+// probe's frames half a frame later).
 long long pacer_frame_start(FramePacer &pacer, long long now_ns)
 {
     DisplayLock &lock = pacer.lock;
@@ -163,8 +177,14 @@ long long pacer_frame_start(FramePacer &pacer, long long now_ns)
         pacer.start_ns = pacer.mode == PACE_PROBING ? start + PROBE_SHIFT_NS : start;
         return pacer.start_ns;
     }
-    long long cost = frame_cost(pacer.margin);
     lock.target_ns = lock.refresh_ns + lock.period_ns;
+    if (pacer.animation_frames) {
+        while (lock.target_ns <= now_ns)
+            lock.target_ns += lock.period_ns;
+        pacer.start_ns = now_ns;
+        return pacer.start_ns;
+    }
+    long long cost = frame_cost(pacer.margin);
     while (lock.target_ns - cost < now_ns)
         lock.target_ns += lock.period_ns;
     pacer.start_ns = std::max(now_ns, lock.target_ns - cost - pacer.margin.safety_ns);
@@ -281,10 +301,13 @@ static void locked_frame_done(FramePacer &pacer, long long drawn_ns, long long r
     lock.refresh_ns += refreshes * lock.period_ns + (error < 0 ? error : std::min(error, MS) / 4);
     lock.refreshes += refreshes;
     if (lock.refreshes >= PERIOD_REFRESHES) {
-        lock.period_ns = (lock.refresh_ns - lock.measured_from_ns) / lock.refreshes;
+        bool measured = lock.measuring;
+        if (measured)
+            lock.period_ns = (lock.refresh_ns - lock.measured_from_ns) / lock.refreshes;
         lock.measured_from_ns = lock.refresh_ns;
         lock.refreshes = 0;
-        if (std::abs(lock.period_ns - NOMINAL_NS) > LOCK_BAND_NS)
+        lock.measuring = true;
+        if (measured && std::abs(lock.period_ns - NOMINAL_NS) > LOCK_BAND_NS)
             enter(pacer, PACE_FREE, returned_ns);
     }
 }

@@ -33,6 +33,7 @@ struct DisplayLock {
     long long period_ns, refresh_ns;
     long long measured_from_ns; // the refresh the period is being measured from
     int refreshes;              // and the refreshes since
+    bool measuring;             // the refresh estimate has settled since the lock began
     long long target_ns;
     int off_refresh; // returns off the refreshes in a row
 };
@@ -46,6 +47,7 @@ struct StartMargin {
 };
 struct FramePacer {
     PaceMode mode;
+    bool animation_frames; // the display is a page's (i_animation_frames)
     FrameSchedule schedule; // followed unless locked
     ReturnWatch watch;
     RefreshProbe probe;
@@ -55,7 +57,7 @@ struct FramePacer {
     bool slow_tic;      // its tic's own work outlasted a slot
     int unshown;        // tics left undrawn and unshown in a row
 };
-FramePacer start_pacer(long long now_ns);
+FramePacer start_pacer(long long now_ns, bool animation_frames);
 // When the frame's tic is to start; then, once it has run, whether its
 // picture is drawn and shown, from when the tic ended and the CPU time it
 // had; then when the picture was drawn and its flip returned, if shown, or

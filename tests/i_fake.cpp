@@ -3,7 +3,7 @@
 // work, a tic's work of a set or varying cost, tics preempted by other work,
 // a picture's drawing of another cost, input that ends at a set time, and a
 // display of any refresh period, present cost, wake-up jitter or queue of
-// pictures.
+// pictures, or a page's animation frames.
 #include <algorithm>
 
 #include "i_input.h"
@@ -87,9 +87,13 @@ long long i_cpu_ns()
     return machine.cpu_ns;
 }
 
+// A page's timers, as its animation frames, wake up to the jitter late.
 void i_wait_until_ns(long long when_ns)
 {
-    machine.now_ns = std::max(machine.now_ns, when_ns) + (machine.steps == machine.stall_step ? machine.stall_ns : 0);
+    bool sleeps = when_ns > machine.now_ns;
+    machine.now_ns = std::max(machine.now_ns, when_ns) + (machine.steps == machine.stall_step ? machine.stall_ns : 0) +
+                     (machine.page && sleeps ? jitter() : 0);
+    machine.slept = machine.slept || sleeps;
 }
 
 // The surface as the game asks for it, on SDL's dummy driver.
@@ -119,6 +123,11 @@ static long long refresh_after(long long when_ns)
     return (when_ns / machine.refresh_ns + 1) * machine.refresh_ns;
 }
 
+bool i_animation_frames()
+{
+    return machine.page;
+}
+
 void i_finish_frame(const PlayState &, bool shown)
 {
     if (!shown) {
@@ -129,11 +138,20 @@ void i_finish_frame(const PlayState &, bool shown)
     machine.pictures++;
     machine.now_ns += machine.present_ns + (machine.pictures == 1 ? 30 * MS : 0); // the first sets the display up
     long long shows_at = machine.now_ns;
-    if (machine.refresh_ns == 0 && machine.pictures % 60 == 0) // a flip that does not wait, now and then slow
+    if (machine.refresh_ns == 0 && machine.pictures % 60 == 20) // a flip that does not wait, now and then slow
         machine.now_ns += machine.late_ns, shows_at = machine.now_ns;
-    if (machine.refresh_ns > 0 && machine.queue == 0) { // the flip returns on the refresh that shows it
+    if (machine.page) { // the next animation frame wakes the game; a picture drawn in the callbacks of
+                        // the frame that woke it is painted there, else in the next; painted, it shows a
+                        // refresh later
+        long long next = refresh_after(machine.now_ns);
+        bool in_callbacks = !machine.slept && machine.woke_refresh > 0;
+        shows_at = (in_callbacks ? machine.woke_refresh : next) + machine.refresh_ns;
+        machine.now_ns = next + jitter() + (machine.pictures % 60 == 20 ? machine.late_ns : 0);
+        machine.woke_refresh = next;
+        machine.slept = false;
+    } else if (machine.refresh_ns > 0 && machine.queue == 0) { // the flip returns on the refresh that shows it
         shows_at = refresh_after(machine.now_ns);
-        machine.now_ns = shows_at + jitter() + (machine.pictures % 60 == 0 ? machine.late_ns : 0);
+        machine.now_ns = shows_at + jitter() + (machine.pictures % 60 == 20 ? machine.late_ns : 0);
     } else if (machine.refresh_ns > 0) { // returns at once, unless the queue is full
         std::vector<long long> &waiting = machine.waiting; // each a refresh, one after another
         waiting.erase(waiting.begin(), std::upper_bound(waiting.begin(), waiting.end(), machine.now_ns));

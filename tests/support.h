@@ -30,10 +30,13 @@ struct FakeMachine {
     long long refresh_ns;           // the refresh period; 0: flips do not wait
     long long present_ns;           // a shown frame's flip costs this much before it waits
     long long jitter_ns;            // a waiting flip wakes up to this much after the refresh
-    long long late_ns;              // and every sixtieth this much later still (where flips do
-                                    // not wait, every sixtieth flip takes this much longer)
+    long long late_ns;              // and every sixtieth (the 20th, 80th...) this much later still
+                                    // (where flips do not wait, that flip takes this much longer)
     unsigned long long seed;        // of the jitter and the work, so each test sees the same
     size_t queue;                   // flips return at once until this many pictures wait; 0: each waits
+    bool page;                      // a page's animation frames: see i_fake.cpp
+    bool slept;                     // the game has waited since its flip returned
+    long long woke_refresh;         // the refresh at which the latest flip returned
     long long switch_step, switch_refresh_ns; // from this step on the display refreshes so
     long long input_ends_ns;        // the input ends once the clock reaches this
     long long input_steps;          // or after this many frames

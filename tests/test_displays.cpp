@@ -94,7 +94,8 @@ TEST_F(Game, DisplaysNearAndAwayFromSixtyHertz)
         machine.jitter_ns = (long long)(jitter_ms * MS);
         machine.input_ends_ns = (long long)(seconds * NS);
         machine.refresh_ns = hz > 0 ? (long long)(NS / hz) : 0;
-        machine.queue = (size_t)queue;
+        machine.queue = queue > 0 ? (size_t)queue : 0;
+        machine.page = queue < 0;
         machine.present_ns = (long long)(present_ms * MS);
         machine.stall_step = stall_step;
         machine.stall_ns = (long long)(stall_ms * MS);

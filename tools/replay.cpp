@@ -155,6 +155,11 @@ void i_finish_frame(const PlayState &ps, bool shown)
         status = 1;
 }
 
+bool i_animation_frames()
+{
+    return false;
+}
+
 int main(int argc, char *argv[])
 {
     if (!parse_shots(argc, argv, &shots)) {

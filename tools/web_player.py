@@ -20,74 +20,16 @@ With --first-picture it only opens the page, and leaves first.png (a second
 after the first picture), first-seconds.txt and requests.txt.
 usage: web_player.py URL FOLDER [--first-picture]"""
 import base64
-import json
 import math
 import os
-import subprocess
 import sys
 import time
 
+from chromium import evaluate, requests, send, wait_until
+import chromium
+
 url, folder, first_only = sys.argv[1], sys.argv[2], sys.argv[3:] == ["--first-picture"]
-to_browser_r, to_browser_w = os.pipe()
-from_browser_r, from_browser_w = os.pipe()
-# Chromium reads the protocol from its fd 3 and writes to its fd 4.
-browser = subprocess.Popen(
-    ["setpriv", "--pdeathsig", "KILL", "--", "chromium", "--headless", "--no-sandbox",
-     "--remote-debugging-pipe", "--hide-scrollbars", "--mute-audio", "--no-first-run",
-     "--disable-background-timer-throttling", "--disable-renderer-backgrounding",
-     "--user-data-dir=" + os.path.join(folder, "profile"), "about:blank"],
-    pass_fds=(3, 4), stdin=subprocess.DEVNULL,
-    stdout=open(os.path.join(folder, "chromium.log"), "w"), stderr=subprocess.STDOUT,
-    preexec_fn=lambda: [os.dup2(fd, target) for fd, target in
-                        ((os.dup(to_browser_r), 3), (os.dup(from_browser_w), 4))])
-os.close(to_browser_r)
-os.close(from_browser_w)
-incoming = os.fdopen(from_browser_r, "rb")
-outgoing = os.fdopen(to_browser_w, "wb")
-requests, pending, next_id = [], b"", 0
-session = None
-
-
-def receive():
-    global pending
-    while b"\0" not in pending:
-        chunk = incoming.read1(65536)
-        if not chunk:
-            sys.exit("chromium ended; its log is chromium.log")
-        pending += chunk
-    message, pending = pending.split(b"\0", 1)
-    message = json.loads(message)
-    if message.get("method") == "Network.requestWillBeSent":
-        requests.append(message["params"]["request"]["url"])
-    return message
-
-
-def send(method, **params):
-    global next_id
-    next_id += 1
-    message = {"id": next_id, "method": method, "params": params}
-    if session and not method.startswith("Target."):
-        message["sessionId"] = session
-    outgoing.write(json.dumps(message).encode() + b"\0")
-    outgoing.flush()
-    while True:
-        reply = receive()
-        if reply.get("id") == next_id:
-            if "error" in reply:
-                sys.exit(f"{method}: {reply['error']}")
-            return reply.get("result", {})
-
-
-def evaluate(expression):
-    return send("Runtime.evaluate", expression=expression, returnByValue=True)["result"].get("value")
-
-
-def wait_until(expression, seconds):
-    until = time.monotonic() + seconds
-    while not evaluate(expression):
-        if time.monotonic() > until:
-            sys.exit(f"waited {seconds} s for {expression}")
-        time.sleep(0.05)
+chromium.start(folder, 640, 480)
 
 
 def screenshot(name):
@@ -117,11 +59,6 @@ def settled(name):
     sys.exit(f"{name}: the picture did not settle in 30 s")
 
 
-target = send("Target.createTarget", url="about:blank")["targetId"]
-session = send("Target.attachToTarget", targetId=target, flatten=True)["sessionId"]
-send("Network.enable")
-send("Page.enable")
-send("Emulation.setDeviceMetricsOverride", width=640, height=480, deviceScaleFactor=1, mobile=False)
 # The pictures handed to the page: the game asks for one animation frame a picture.
 send("Page.addScriptToEvaluateOnNewDocument", source="""
   window.pictures = 0;
@@ -138,8 +75,7 @@ if first_only:
     screenshot("first.png")
     with open(os.path.join(folder, "requests.txt"), "w") as f:
         f.write("".join(request + "\n" for request in requests))
-    send("Browser.close")
-    browser.wait(30)
+    chromium.close()
     sys.exit(0)
 started = time.monotonic()
 time.sleep(10)
@@ -274,5 +210,4 @@ click("#again")
 wait_until("window.pictures > 0 && document.getElementById('ended').hidden", 60)
 with open(os.path.join(folder, "again.txt"), "w") as f:
     f.write("playing\n")
-send("Browser.close")
-browser.wait(30)
+chromium.close()

@@ -49,6 +49,13 @@ wait_for() { # seconds command...: polls the command until it succeeds
   local until=$((SECONDS + $1))
   until "${@:2}"; do [ "$SECONDS" -lt "$until" ] || return 1; sleep 0.05; done
 }
+serve() { # folder: served over HTTP on 127.0.0.1 at a free port; sets origin
+  "${orphan_proof[@]}" python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$1" >"$work/server.log" 2>&1 &
+  pids+=($!)
+  wait_for 30 grep -qs ' port [0-9]' "$work/server.log"
+  local served && served=$(cat "$work/server.log")
+  [[ $served =~ port\ ([0-9]+) ]] && origin=http://127.0.0.1:${BASH_REMATCH[1]}
+}
 close_window() { # X window id: sends it the close request a window manager sends
   /usr/bin/python3 -c 'import sys; from Xlib import X, display, protocol
 d = display.Display(); w = d.create_resource_object("window", int(sys.argv[1]))

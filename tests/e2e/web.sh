@@ -15,13 +15,7 @@ mkdir -p "$work/site" "$work/seen"
 zips=("$WEB"/vorkkeli-*-web.zip)
 unzip -q "${zips[0]}" -d "$work/site"
 check "index.html at the zip's root" yes "$([ -f "$work/site/index.html" ] && echo yes)"
-"${orphan_proof[@]}" python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$work/site" \
-  >"$work/server.log" 2>&1 &
-pids+=($!)
-wait_for 30 grep -qs ' port [0-9]' "$work/server.log"
-served=$(cat "$work/server.log")
-[[ $served =~ port\ ([0-9]+) ]] && port=${BASH_REMATCH[1]}
-origin=http://127.0.0.1:$port
+serve "$work/site"
 
 status=0
 python3 "$TESTS/../tools/web_player.py" "$origin/index.html?record" "$work/seen" >"$work/player.log" 2>&1 || status=$?
