@@ -16,8 +16,9 @@ windows=$(realpath "${2:-$top/build-windows}")
 "$top/scripts/build.sh" >/dev/null
 [ -n "${2:-}" ] || "$top/scripts/build-windows.sh" >/dev/null
 for ((i = 0; i < ${BUSY:-0}; i++)); do sh -c 'while :; do :; done' & pids+=($!); done
+WINDOWS=$windows && source "$top/tests/e2e/wine.sh" # the prefix, the zip in game_dir, window
+cp "$windows/build/vorkkeli-counted.exe" "$game_dir/"
 start_x 1280 720
-export WINEPREFIX=${XDG_CACHE_HOME:-$HOME/.cache}/vorkkeli/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 printf '%-32s %8s %10s %6s\n' game steps/s pictures/s CPU
 
 (cd "$top/assets" && env LD_PRELOAD="$top/build/libfake_display.so" FAKE_DISPLAY_STEPS=$((seconds * 60 + 60)) \
@@ -25,17 +26,13 @@ printf '%-32s %8s %10s %6s\n' game steps/s pictures/s CPU
 printf '%-32s %8s %10s %6s\n' "native (Linux)" "$(field steps "$work/native")" "$(field flips "$work/native")" \
   "$(field cpu "$work/native")%"
 
-unzip -q "$windows"/vorkkeli-*-windows-x64.zip -d "$work"
-cp "$windows/build/vorkkeli-counted.exe" "$work"/vorkkeli-*-windows-x64/
 for renderer in default opengl software; do
   chosen=(env -u SDL_RENDER_DRIVER) && [ "$renderer" = default ] || chosen=(env SDL_RENDER_DRIVER="$renderer")
-  "${chosen[@]}" SDL_STDIO_REDIRECT=0 wine "$work"/vorkkeli-*-windows-x64/vorkkeli-counted.exe 2>"$work/wine" &
+  "${chosen[@]}" SDL_STDIO_REDIRECT=0 wine "$game_dir/vorkkeli-counted.exe" 2>"$work/wine" &
   game=$!
-  # Without a window manager, Wine may leave the keyboard's focus elsewhere
-  # for a while: the game's window is given it before Escape.
-  wait_for 60 xdotool search --onlyvisible --name '^vorkkeli' >/dev/null
+  wait_for 60 window
   sleep $((seconds + 1))
-  xdotool search --onlyvisible --name '^vorkkeli' windowfocus key Escape
+  window && xdotool key Escape
   wait "$game" || true
   printf '%-32s %8s %10s %6s\n' "Windows under Wine, $renderer" "$(field steps "$work/wine")" \
     "$(field flips "$work/wine")" "$(field cpu "$work/wine")%"

@@ -11,5 +11,11 @@ zip=$(ls "$WINDOWS"/vorkkeli-*-windows-x64.zip 2>/dev/null) ||
 unzip -q "$zip" -d "$work"
 game_dir=$(echo "$work"/vorkkeli-*-windows-x64)
 cp "$WINDOWS/build/vorkkeli-replay.exe" "$game_dir/"
-# Sets window to the game's window once Wine has mapped it.
-window() { window=$(xdotool search --onlyvisible --name '^vorkkeli' | tail -n 1) && [ -n "$window" ]; }
+# Sets window to the game's window once Wine has mapped it, and gives it the
+# keyboard: with no window manager, Wine may leave the focus on a window of
+# its own for a while, or for good, and a key pressed then never reaches the
+# game (seen: Escape lost, the game still running a minute later).
+window() {
+  window=$(xdotool search --onlyvisible --name '^vorkkeli' | tail -n 1) && [ -n "$window" ] &&
+    xdotool windowfocus "$window"
+}
