@@ -19,8 +19,8 @@
 // stall (200 ms behind), a slow first flip or a tic whose own work (its CPU
 // time) outlasts its slot; there a tic that ends after the next one is due,
 // because drawing was slow or the machine gave the game no CPU, is left
-// undrawn (catch-up). LOCKED starts each frame its margin before the refresh it
-// aims at and shows every tic.
+// undrawn (catch-up). LOCKED starts each frame its margin before the
+// refresh it aims at and shows every tic.
 #include <algorithm>
 #include <cstdlib>
 
@@ -80,8 +80,8 @@ static const int UNSHOWN_IN_A_ROW = 6;
 // A tic whose own work, its CPU time, takes longer than a slot: the machine
 // is slower than the schedule, and catching up would be a burst ("14 ms a
 // tic", "40 ms a tic"). A tic longer only on the clock was preempted, and is
-// caught up ("preempted 20 ms"). Above Windows' coarsest thread time, a
-// 15.6 ms clock tick, so an ordinary tic there never reads as slow.
+// caught up ("preempted up to 60 ms"). Above Windows' coarsest thread time,
+// a 15.6 ms clock tick, so an ordinary tic there never reads as slow.
 static const long long SLOW_TIC_NS = NOMINAL_NS;
 
 // The median of the latest steady gaps: a late wake-up lengthens one gap and
@@ -165,8 +165,8 @@ static void record_work(StartMargin &margin, long long work_ns)
 // at, so the input is read as late as the frame allows: the first refresh
 // its cost can still make. On a page's animation frames it starts at once,
 // painted in the frame that woke it, and its flip comes back at the next.
-// Otherwise it starts in its slot of the schedule (a
-// probe's frames half a frame later).
+// Otherwise it starts in its slot of the schedule (a probe's frames half a
+// frame later).
 long long pacer_frame_start(FramePacer &pacer, long long now_ns)
 {
     DisplayLock &lock = pacer.lock;
