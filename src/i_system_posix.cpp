@@ -1,5 +1,6 @@
 // The game's system edge on Linux: the vsync request, a monotonic clock, a
-// sleep until a moment of it, and the thread's CPU clock. (The launcher starts the game in its data folder.)
+// sleep until a moment of it, and the thread's CPU clock. (The launcher
+// starts the game in its data folder.)
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
@@ -16,18 +17,21 @@ void i_init_system()
     setenv("SDL12COMPAT_SYNC_TO_VBLANK", "1", 0);
 }
 
-long long i_now_ns()
+static long long clock_ns(clockid_t clock)
 {
     timespec now;
-    clock_gettime(CLOCK_MONOTONIC, &now);
+    clock_gettime(clock, &now);
     return now.tv_sec * NS_PER_SECOND + now.tv_nsec;
+}
+
+long long i_now_ns()
+{
+    return clock_ns(CLOCK_MONOTONIC);
 }
 
 long long i_cpu_ns()
 {
-    timespec used;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &used);
-    return used.tv_sec * NS_PER_SECOND + used.tv_nsec;
+    return clock_ns(CLOCK_THREAD_CPUTIME_ID);
 }
 
 void i_wait_until_ns(long long when_ns)

@@ -10,8 +10,8 @@
 // refresh of a display within 0.5 % of 60 Hz. Behind the schedule (drawing
 // slower than a slot, or the machine busy elsewhere), the due tics run one
 // after another, each from its own input, and only the last of them is drawn
-// (at most six in a row go undrawn). quit is tested only here, at the top: the tic that brought the
-// request is drawn and shown, however late.
+// (at most six in a row go undrawn). quit is tested only here, at the top:
+// the tic that brought the request is drawn and shown, however late.
 void run_game_loop(PlayState &ps)
 {
     static TicCmd cmd;

@@ -80,14 +80,14 @@ long long i_now_ns()
     return machine.now_ns;
 }
 
-// The frame counted stall_step wakes up that much late, as a stopped or
-// starved process does.
 long long i_cpu_ns()
 {
     return machine.cpu_ns;
 }
 
-// A page's timers, as its animation frames, wake up to the jitter late.
+// The frame counted stall_step wakes up that much late, as a stopped or
+// starved process does; a page's timers, as its animation frames, wake up
+// to the jitter late.
 void i_wait_until_ns(long long when_ns)
 {
     bool sleeps = when_ns > machine.now_ns;
@@ -118,6 +118,12 @@ bool i_gather_tic(TicCmd &cmd)
     return true;
 }
 
+// Once a second, at the 20th picture, the 80th..., a flip is late_ns later.
+static bool late_picture()
+{
+    return machine.pictures % 60 == 20;
+}
+
 static long long refresh_after(long long when_ns)
 {
     return (when_ns / machine.refresh_ns + 1) * machine.refresh_ns;
@@ -138,7 +144,7 @@ void i_finish_frame(const PlayState &, bool shown)
     machine.pictures++;
     machine.now_ns += machine.present_ns + (machine.pictures == 1 ? 30 * MS : 0); // the first sets the display up
     long long shows_at = machine.now_ns;
-    if (machine.refresh_ns == 0 && machine.pictures % 60 == 20) // a flip that does not wait, now and then slow
+    if (machine.refresh_ns == 0 && late_picture()) // a flip that does not wait, now and then slow
         machine.now_ns += machine.late_ns, shows_at = machine.now_ns;
     if (machine.page) { // the next animation frame wakes the game; a picture drawn in the callbacks of
                         // the frame that woke it is painted there, else in the next; painted, it shows a
@@ -146,12 +152,12 @@ void i_finish_frame(const PlayState &, bool shown)
         long long next = refresh_after(machine.now_ns);
         bool in_callbacks = !machine.slept && machine.woke_refresh > 0;
         shows_at = (in_callbacks ? machine.woke_refresh : next) + machine.refresh_ns;
-        machine.now_ns = next + jitter() + (machine.pictures % 60 == 20 ? machine.late_ns : 0);
+        machine.now_ns = next + jitter() + (late_picture() ? machine.late_ns : 0);
         machine.woke_refresh = next;
         machine.slept = false;
     } else if (machine.refresh_ns > 0 && machine.queue == 0) { // the flip returns on the refresh that shows it
         shows_at = refresh_after(machine.now_ns);
-        machine.now_ns = shows_at + jitter() + (machine.pictures % 60 == 20 ? machine.late_ns : 0);
+        machine.now_ns = shows_at + jitter() + (late_picture() ? machine.late_ns : 0);
     } else if (machine.refresh_ns > 0) { // returns at once, unless the queue is full
         std::vector<long long> &waiting = machine.waiting; // each a refresh, one after another
         waiting.erase(waiting.begin(), std::upper_bound(waiting.begin(), waiting.end(), machine.now_ns));
